@@ -1,0 +1,12 @@
+# Widget-free part of the plug-in. Each folder lists its logic sources in its
+# own logic.cmake (paths relative to that file), so this file never changes
+# when a folder gains a source.
+add_library(k4810logic STATIC)
+target_include_directories(k4810logic PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(k4810logic PUBLIC Qt6::Core Qt6::Xml Qt6::Core5Compat)
+
+foreach(_dir core xml settings/model telemetry fuel net accessories)
+    if(EXISTS ${PROJECT_SOURCE_DIR}/${_dir}/logic.cmake)
+        include(${PROJECT_SOURCE_DIR}/${_dir}/logic.cmake)
+    endif()
+endforeach()

@@ -1,0 +1,4 @@
+#include <cstdint>
+extern "C" {
+__attribute__((visibility("default"))) bool IsOrvLibrary() { return true; }
+}
