@@ -7,5 +7,21 @@
         <source>K4810_001</source>
         <translation>Yes</translation>
     </message>
+    <message>
+        <source>K4810_002</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>K4810_003</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>K4810_033</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>K4810_034</source>
+        <translation>Help</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,79 @@
+#include "core/formwait.h"
+
+#include "ui_formwait.h"
+
+FormWait::FormWait(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , ui(new Ui::FormWait)
+{
+    ui->setupUi(this);
+    setFixedSize(451, 111);
+}
+
+FormWait::~FormWait() = default;
+
+void FormWait::setMessage(const QString &text)
+{
+    ui->label->setText(text);
+}
+
+void FormWait::setCaption(const QString &text)
+{
+    ui->label_fileCount->setText(text);
+    ui->label_fileCount->setToolTip(text);
+}
+
+void FormWait::setCurrent(const QString &text)
+{
+    ui->label_saved->setText(text);
+}
+
+void FormWait::setTotal(const QString &text)
+{
+    ui->label_All->setText(text);
+}
+
+void FormWait::setStatus(const QString &text)
+{
+    ui->label_Time->setText(text);
+}
+
+void FormWait::setRange(int minimum, int maximum)
+{
+    ui->progressBar->setMaximum(maximum);
+    ui->progressBar->setMinimum(minimum);
+}
+
+void FormWait::setValue(int value)
+{
+    ui->progressBar->setValue(value);
+}
+
+void FormWait::showCounters(bool visible)
+{
+    ui->label_saved->setVisible(visible);
+    ui->label_5->setVisible(visible);
+    ui->label_All->setVisible(visible);
+    ui->label_Time->setVisible(visible);
+}
+
+void FormWait::reset()
+{
+    ui->label->clear();
+    ui->label_fileCount->clear();
+    ui->label_fileCount->setToolTip(QString());
+    ui->label_saved->clear();
+    ui->label_All->clear();
+    ui->label_Time->clear();
+    ui->progressBar->setRange(0, 10);
+    ui->progressBar->setValue(0);
+}
+
+QString FormWait::message() const { return ui->label->text(); }
+QString FormWait::caption() const { return ui->label_fileCount->text(); }
+QString FormWait::current() const { return ui->label_saved->text(); }
+QString FormWait::total() const { return ui->label_All->text(); }
+QString FormWait::status() const { return ui->label_Time->text(); }
+int FormWait::minimum() const { return ui->progressBar->minimum(); }
+int FormWait::maximum() const { return ui->progressBar->maximum(); }
+int FormWait::value() const { return ui->progressBar->value(); }
