@@ -5,7 +5,7 @@ add_library(k4810logic STATIC)
 target_include_directories(k4810logic PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(k4810logic PUBLIC Qt6::Core Qt6::Xml Qt6::Core5Compat)
 
-foreach(_dir core xml settings/model telemetry fuel net accessories)
+foreach(_dir core xml settings/model settings/editor telemetry fuel net accessories)
     if(EXISTS ${PROJECT_SOURCE_DIR}/${_dir}/logic.cmake)
         include(${PROJECT_SOURCE_DIR}/${_dir}/logic.cmake)
     endif()
