@@ -24,18 +24,18 @@ Form formOf(const CXmlElement *e, bool isRoot)
     const bool hasAttributes = e->attributeCount() > 0;
     if (isRoot || hasChildren)
         return Form::Container;
+    if (hasValue)
+        return Form::TextElement;
+    // Neither children nor text: the forms below read back as the element
+    // they were written from, and the tree read writes the same bytes again.
+    if (hasAttributes)
+        return Form::EmptyTag;
     switch (e->kind()) {
     case CXmlElement::Element:
     case CXmlElement::ElementWithAttributes:
-        return hasValue ? Form::TextElement : Form::Container;
-    case CXmlElement::AttributesOnly:
-        return hasValue ? Form::TextElement : Form::EmptyTag;
+        return Form::Container;
     default:
-        if (hasValue)
-            return Form::TextElement;
-        // <name /> would lose the attributes; a start and end tag read back
-        // the same way every time.
-        return hasAttributes ? Form::Container : Form::EmptyText;
+        return Form::EmptyText;
     }
 }
 

@@ -16,18 +16,21 @@ class CXmlElement;
 //   </ROOT>
 //
 // One tag per line, one tab per open element, a single line feed after every
-// line. The root and elements of kind 0 and 1 are written as start tag,
-// children, end tag; kind 3 as one empty-element tag with its attributes;
-// kind 2 as <name>value</name>, or <name /> when the value is empty.
-// Attributes are taken through a map by name: of equal names the last one is
-// written, and they follow in the map's (name) order.
+// line. Attributes are taken through a map by name: of equal names the last
+// one is written, and they follow in the map's (name) order.
 //
-// So that nothing held in the tree is dropped on the way to the file, an
-// element is written as start tag, children and end tag, with its text on a
-// line of its own after the start tag, whenever the plain form would lose
-// something: a text element with children, a kind-3 element with children, a
-// text element with attributes, an element of kind 0 or 1 with a value. Such
-// files read back into the same tree.
+//   root, or an element with children: start tag, children, end tag; an
+//       element with children and text (mixed content, or a section given a
+//       value) has its text on a line of its own after the start tag;
+//   text: <name attrs>value</name>;
+//   no text, no children, attributes (a section, kind 3, or an element read
+//       with attributes): <name attrs/>;
+//   no text, no children, no attributes: kind 0 and 1 as start and end tag,
+//       the others (kind 2, an empty text element) as <name />.
+//
+// So nothing held in the tree is dropped on the way to the file (children of
+// a section, attributes of a text element, text of an element of kind 0),
+// and a file read back writes the same bytes again.
 //
 // The writer walks the tree without recursion. It refuses (returns false and
 // says why) a tree the reader would refuse: one deeper than

@@ -134,7 +134,9 @@ QString XmlNames::decodeName(const QString &encoded)
     for (qsizetype i = 0; i < s.size();) {
         char32_t code = 0;
         const int len = parseSequence(s, i, &code);
-        if (len && !isListed(code) && !isPlainNameChar(code, out.isEmpty())
+        // Control characters are left out: "_1_" is far more likely the tail
+        // of a name such as "on_1" than an encoded control character.
+        if (len && code >= 0x20 && !isListed(code) && !isPlainNameChar(code, out.isEmpty())
             && !(code >= 0xD800 && code <= 0xDFFF)) {
             out.append(QStringView(QChar::fromUcs4(code)));
             i += len;

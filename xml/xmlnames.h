@@ -15,6 +15,9 @@
 // code page) is written the same way, and its sequence is read back only
 // where the character could not have been written plainly, so names the
 // older format wrote stay as they were. Every written name is well-formed.
+// Control characters are written encoded but not decoded (a name holding one
+// reads back with the sequence). The format does not encode '_', so a name
+// such as "a_63" followed by an encoded character can read back otherwise.
 //
 // Attribute names are written and read unchanged.
 class XmlNames
