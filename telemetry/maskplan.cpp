@@ -25,21 +25,18 @@ MaskPlan::MaskPlan(const PresenceMask &mask)
         wire += row.width;
     }
     m_wireSize = wire;
-}
 
-PresenceMask MaskPlan::decode(const quint8 *fields, qsizetype length, FullRecord &record) const
-{
-    record.clear();
-    if (length < m_wireSize)
-        return decodeShort(fields, length, record);
-    quint8 *out = record.data();
+    int covered = 0;
     for (int i = 0; i < m_runCount; ++i) {
-        const Run &run = m_runs[i];
-        std::memcpy(out + run.record, fields + run.wire, run.length);
+        if (m_runs[i].record > covered)
+            m_gaps[m_gapCount++] = {quint16(covered), quint16(m_runs[i].record - covered)};
+        covered = m_runs[i].record + m_runs[i].length;
     }
-    return m_mask;
+    if (covered < FullRecord::Size)
+        m_gaps[m_gapCount++] = {quint16(covered), quint16(FullRecord::Size - covered)};
 }
 
+// The record has been cleared.
 PresenceMask MaskPlan::decodeShort(const quint8 *fields, qsizetype length, FullRecord &record) const
 {
     PresenceMask present;
@@ -90,22 +87,12 @@ const MaskPlan &MaskedDecoder::plan(const PresenceMask &mask)
     return m_plan;
 }
 
-bool MaskedDecoder::decode(const void *record, qsizetype length, FullRecord &out, PresenceMask *present)
+bool MaskedDecoder::reject(FullRecord &out, PresenceMask *present)
 {
-    const auto *bytes = static_cast<const quint8 *>(record);
-    if (!bytes || length < HeaderSize || bytes[0] != Type) {
-        out.clear();
-        if (present)
-            *present = PresenceMask();
-        return false;
-    }
-    // Compare the mask bytes in place; copy them only when they change.
-    if (!m_hasPlan || std::memcmp(m_key.data(), bytes + 2, PresenceMask::Bytes) != 0)
-        plan(PresenceMask::fromBytes(bytes + 2, PresenceMask::Bytes));
-    const PresenceMask got = m_plan.decode(bytes + HeaderSize, length - HeaderSize, out);
+    out.clear();
     if (present)
-        *present = got;
-    return true;
+        *present = PresenceMask();
+    return false;
 }
 
 QByteArray MaskedDecoder::encode(const FullRecord &record, const PresenceMask &mask, quint8 generation)

@@ -33,8 +33,12 @@ PresenceMask PresenceMask::firstBits(int count)
 PresenceMask PresenceMask::limited(int count) const
 {
     PresenceMask mask = *this;
-    for (int bit = std::max(count, 0); bit < Bits; ++bit)
-        mask.set(bit, false);
+    count = std::clamp(count, 0, int(Bits));
+    int byte = count / 8;
+    if (count % 8)
+        mask.m_bytes[byte++] &= quint8(0xFF00u >> (count % 8));
+    for (; byte < Bytes; ++byte)
+        mask.m_bytes[byte] = 0;
     return mask;
 }
 

@@ -35,6 +35,29 @@ constexpr int f8(std::string_view name)
     return F8Record::offsetOf(FieldTable::field(name));
 }
 
+// F8 offsets, resolved by the compiler.
+constexpr int kCANAxleLoad1 = f8("CAN_AxleLoad_1");
+constexpr int kCANAxleLoad2 = f8("CAN_AxleLoad_2");
+constexpr int kCANEngineTurns = f8("CAN_EngineTurns");
+constexpr int kCANFuelConsumption = f8("CAN_FuelConsumption");
+constexpr int kCANFuelLevel = f8("CAN_FuelLevel");
+constexpr int kCANFullRun = f8("CAN_FullRun");
+constexpr int kCANPedalAccel = f8("CAN_PedalAccel");
+constexpr int kCANSpeed = f8("CAN_Speed");
+constexpr int kCANTemp = f8("CAN_Temp");
+constexpr int kCANTimeTO = f8("CAN_TimeTO");
+constexpr int kCode = f8("Code");
+constexpr int kLastTime = f8("LastTime");
+constexpr int kLatitude = f8("Latitude");
+constexpr int kLevelRS4851 = f8("LevelRS485_1");
+constexpr int kNumPage = f8("NumPage");
+constexpr int kPower = f8("Power");
+constexpr int kState = f8("State");
+constexpr int kStateInImp1 = f8("StateIn_Imp1");
+constexpr int kStateNGauge = f8("StateNGauge");
+constexpr int kTemp1 = f8("Temp1");
+constexpr int kTime = f8("Time");
+
 // Spans copied in one piece must be laid out alike in F6 and F8.
 static_assert(f8("StateIn1") - f8("State") == 4);
 static_assert(f8("StateU_Ain3") - f8("Power") == 8);
@@ -87,39 +110,44 @@ quint32 TmiPage_Vela::calendarSeconds(const quint8 *time, const quint8 *date)
 
 F8Record TmiPage_Vela::convertF6(const void *data, qsizetype length)
 {
-    std::array<quint8, F6Size> f6{};
-    if (data && length > 0)
-        std::memcpy(f6.data(), data, size_t(std::min<qsizetype>(length, F6Size)));
-    const quint8 *in = f6.data();
+    // A short record is read as if zero bytes followed it.
+    std::array<quint8, F6Size> padded;
+    const quint8 *in = static_cast<const quint8 *>(data);
+    if (!data || length < F6Size) {
+        padded.fill(0);
+        if (data && length > 0)
+            std::memcpy(padded.data(), data, size_t(length));
+        in = padded.data();
+    }
 
     F8Record record;
     quint8 *out = record.data();
     out[0] = F8Record::Type;
-    std::memcpy(out + f8("NumPage"), in + F6::NumPage, 4);
-    std::memcpy(out + f8("Code"), in + F6::Code, 2);
-    TmiBytes::write<quint32>(out + f8("Time"), calendarSeconds(in + F6::Time, in + F6::Date));
-    std::memcpy(out + f8("State"), in + F6::States, 5);
-    std::memcpy(out + f8("Power"), in + F6::Voltages, 10);
-    std::memcpy(out + f8("StateIn_Imp1"), in + F6::Counters, 12);
+    std::memcpy(out + kNumPage, in + F6::NumPage, 4);
+    std::memcpy(out + kCode, in + F6::Code, 2);
+    TmiBytes::write<quint32>(out + kTime, calendarSeconds(in + F6::Time, in + F6::Date));
+    std::memcpy(out + kState, in + F6::States, 5);
+    std::memcpy(out + kPower, in + F6::Voltages, 10);
+    std::memcpy(out + kStateInImp1, in + F6::Counters, 12);
     for (int i = 0; i < 7; ++i)
-        std::memcpy(out + f8("LevelRS485_1") + 2 * i, in + F6::Levels + F6::LevelStep * i, 2);
-    std::memcpy(out + f8("Temp1"), in + F6::Temps, 4);
-    out[f8("StateNGauge")] = in[F6::StateNGauge];
-    TmiBytes::write<quint32>(out + f8("LastTime"), calendarSeconds(in + F6::LastTime, in + F6::LastDate));
-    std::memcpy(out + f8("Latitude"), in + F6::Navigation, 30);
+        std::memcpy(out + kLevelRS4851 + 2 * i, in + F6::Levels + F6::LevelStep * i, 2);
+    std::memcpy(out + kTemp1, in + F6::Temps, 4);
+    out[kStateNGauge] = in[F6::StateNGauge];
+    TmiBytes::write<quint32>(out + kLastTime, calendarSeconds(in + F6::LastTime, in + F6::LastDate));
+    std::memcpy(out + kLatitude, in + F6::Navigation, 30);
 
-    TmiBytes::write<quint16>(out + f8("CAN_FuelLevel"), quint16(qint16(qint8(in[F6::CanFuelLevel]))));
-    TmiBytes::writeFloat(out + f8("CAN_FuelConsumption"), float(TmiBytes::read<qint16>(in + F6::CanFuelUse)));
-    std::memcpy(out + f8("CAN_EngineTurns"), in + F6::CanEngineTurns, 2);
-    std::memcpy(out + f8("CAN_AxleLoad_1"), in + F6::CanAxleLoad, 2);
+    TmiBytes::write<quint16>(out + kCANFuelLevel, quint16(qint16(qint8(in[F6::CanFuelLevel]))));
+    TmiBytes::writeFloat(out + kCANFuelConsumption, float(TmiBytes::read<qint16>(in + F6::CanFuelUse)));
+    std::memcpy(out + kCANEngineTurns, in + F6::CanEngineTurns, 2);
+    std::memcpy(out + kCANAxleLoad1, in + F6::CanAxleLoad, 2);
 
     // What F6 does not carry: "no data" fill values.
-    out[f8("CAN_Temp")] = 0x80; // -128
-    TmiBytes::writeFloat(out + f8("CAN_FullRun"), -1.0f);
-    std::memset(out + f8("CAN_AxleLoad_2"), 0xFF, 8);
-    std::memset(out + f8("CAN_PedalAccel"), 0xFF, 3);
-    TmiBytes::write<quint16>(out + f8("CAN_TimeTO"), 0xFFFF);
-    out[f8("CAN_Speed")] = 0xFF;
+    out[kCANTemp] = 0x80; // -128
+    TmiBytes::writeFloat(out + kCANFullRun, -1.0f);
+    std::memset(out + kCANAxleLoad2, 0xFF, 8);
+    std::memset(out + kCANPedalAccel, 0xFF, 3);
+    TmiBytes::write<quint16>(out + kCANTimeTO, 0xFFFF);
+    out[kCANSpeed] = 0xFF;
     return record;
 }
 
