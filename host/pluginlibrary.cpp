@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 PluginLibrary::~PluginLibrary()
 {
@@ -103,12 +104,17 @@ uint32_t PluginLibrary::infoHandle(const QByteArray &info)
     return uint32_t(infoWord(info, 0));
 }
 
+// The text fields are in the local 8-bit code page, windows-1251.
 static QString infoText(const QByteArray &info, int offset)
 {
     if (info.size() < offset + 255)
         return {};
     const char *p = info.constData() + offset;
-    return QString::fromLatin1(p, int(qstrnlen(p, 255)));
+    const QByteArray bytes(p, int(qstrnlen(p, 255)));
+    QStringDecoder decoder("windows-1251");
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    return decoder.decode(bytes);
 }
 
 QString PluginLibrary::infoModel(const QByteArray &info)

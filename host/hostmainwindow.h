@@ -1,0 +1,91 @@
+#ifndef HOSTMAINWINDOW_H
+#define HOSTMAINWINDOW_H
+
+#include "host/helpresolver.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <memory>
+
+namespace Ui {
+class HostMainWindow;
+}
+
+class HelpWindow;
+class HostSettings;
+class MessageLogFilter;
+class MessageLogModel;
+class PluginHost;
+class SimulatedTracker;
+
+// The stand-in host's window: menus that open the plug-in's windows, the
+// simulated tracker's controls and the message log.
+class HostMainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    HostMainWindow(PluginHost &host, SimulatedTracker &tracker, HostSettings &settings, MessageLogModel &log,
+                   const QStringList &workingPaths, QWidget *parent = nullptr);
+    ~HostMainWindow() override;
+
+    // Overrides the help folder for this session (--help-root).
+    void setHelpRoot(const QString &folder);
+
+public slots:
+    void showHelp(const QString &requestPath);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void slot_triggered_actionSettingsEditor();
+    void slot_triggered_actionSettingsLight();
+    void slot_triggered_actionOpenSettingsFile();
+    void slot_triggered_actionOpenSettingsFileLight();
+    void slot_triggered_actionTelemetryWindow();
+    void slot_triggered_actionTelemetryWindowFile();
+    void slot_triggered_actionTelemetryWindowNoFile();
+    void slot_triggered_actionLogViewerPage();
+    void slot_triggered_actionLogViewerTable();
+    void slot_triggered_actionOpenTelemetryFilePage();
+    void slot_triggered_actionOpenTelemetryFileTable();
+    void slot_triggered_actionOpenCalibrationFile();
+    void slot_triggered_actionSaveLog();
+    void slot_triggered_actionTrackerProperties();
+    void slot_triggered_actionHelpFolder();
+    void slot_triggered_actionHelpFolderDefault();
+    void slot_triggered_actionOpenWorkingFolder();
+    void slot_triggered_actionPluginHelp();
+    void slot_triggered_actionAbout();
+    void slot_rowsInserted_log();
+    void slot_copy_log();
+    void updateTrackerState();
+
+private:
+    void setupActions();
+    void setupLog();
+    void showIdentity();
+    void setAutoMode(int mode);
+    void setAnswerDelay(int milliseconds);
+    void openSettingsFile(int viewMode);
+    void openTelemetryFile(int form);
+    void openTelemetryWindow(const QString &settingsFile);
+    QString chooseFile(const QString &caption, const QString &startAt, const QString &filter);
+    QString workingPath(int index) const;
+    void updateTelemetryAction();
+    void updateHelpLabel();
+
+    std::unique_ptr<Ui::HostMainWindow> ui;
+    PluginHost &m_host;
+    SimulatedTracker &m_tracker;
+    HostSettings &m_settings;
+    MessageLogModel &m_log;
+    MessageLogFilter *m_filter;
+    QStringList m_workingPaths;
+    HelpResolver m_help;
+    QPointer<HelpWindow> m_helpWindow;
+};
+
+#endif // HOSTMAINWINDOW_H

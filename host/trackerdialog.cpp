@@ -1,0 +1,51 @@
+#include "host/trackerdialog.h"
+
+#include "host/simulator/simulatedtracker.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
+    : QDialog(parent)
+    , m_tracker(tracker)
+    , m_model(new QLineEdit(tracker.model(), this))
+    , m_identification(new QLineEdit(tracker.identification(), this))
+    , m_firmware(new QLineEdit(tracker.firmware(), this))
+    , m_capabilities(new QLineEdit(QStringLiteral("%1").arg(tracker.capabilities(), 0, 16), this))
+{
+    setWindowTitle(tr("Simulated tracker"));
+    m_capabilities->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Fa-f]{1,16}")), this));
+    m_capabilities->setToolTip(tr("64-bit capability word in hexadecimal; 810 sets the bits 0x10 and 0x800"));
+    m_model->setToolTip(tr("A model other than K-4810 makes the plug-in go offline"));
+
+    auto *form = new QFormLayout(this);
+    form->addRow(tr("Model:"), m_model);
+    form->addRow(tr("Identification:"), m_identification);
+    form->addRow(tr("Firmware:"), m_firmware);
+    form->addRow(tr("Capabilities (hex):"), m_capabilities);
+    auto *note = new QLabel(tr("An attached tracker is attached again so that the plug-in sees the new values."), this);
+    note->setWordWrap(true);
+    form->addRow(note);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+}
+
+bool TrackerDialog::apply()
+{
+    bool ok = false;
+    const quint64 capabilities = m_capabilities->text().toULongLong(&ok, 16);
+    const bool changed = m_model->text() != m_tracker.model() || m_identification->text() != m_tracker.identification()
+        || m_firmware->text() != m_tracker.firmware() || (ok && capabilities != m_tracker.capabilities());
+    m_tracker.setModel(m_model->text());
+    m_tracker.setIdentification(m_identification->text());
+    m_tracker.setFirmware(m_firmware->text());
+    if (ok)
+        m_tracker.setCapabilities(capabilities);
+    return changed;
+}

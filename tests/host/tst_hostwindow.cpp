@@ -1,0 +1,199 @@
+#include "fakepluginclient.h"
+
+#include "host/helpwindow.h"
+#include "host/hostmainwindow.h"
+#include "host/hostsettings.h"
+#include "host/messagelogmodel.h"
+#include "host/pluginhost.h"
+#include "host/simulator/simulatedtracker.h"
+#include "host/workingpaths.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+// The host's window over the fake plug-in: what its menus send, the help
+// window and the message log.
+class TestHostWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void showsTheIdentity();
+    void menusSendTheWindowMessages_data();
+    void menusSendTheWindowMessages();
+    void telemetryWindowUsesTheLastSettingsFileAndAutoMode();
+    void trackerMenu();
+    void helpRequestsOpenTheHelpWindow();
+    void messageLogListsBothDirections();
+
+private:
+    QAction *action(const char *name) const;
+
+    FakePluginClient m_fake;
+    QTemporaryDir m_dir;
+    std::unique_ptr<HostSettings> m_settings;
+    std::unique_ptr<MessageLogModel> m_log;
+    std::unique_ptr<PluginHost> m_host;
+    std::unique_ptr<SimulatedTracker> m_tracker;
+    std::unique_ptr<HostMainWindow> m_window;
+};
+
+void TestHostWindow::init()
+{
+    QVERIFY(m_fake.isValid());
+    m_fake.reset();
+    m_settings = std::make_unique<HostSettings>(m_dir.filePath(QStringLiteral("host.ini")));
+    m_settings->setAutoTelemetryMode(0);
+    m_settings->setLastSettingsFile(QString());
+    m_log = std::make_unique<MessageLogModel>();
+    m_host = std::make_unique<PluginHost>();
+    connect(m_host.get(), &PluginHost::messageLogged, m_log.get(), &MessageLogModel::append);
+    QVERIFY(m_host->load(FakePluginClient::path()));
+    m_tracker = std::make_unique<SimulatedTracker>(m_host.get());
+    m_window = std::make_unique<HostMainWindow>(*m_host, *m_tracker, *m_settings, *m_log,
+                                                WorkingPaths::under(m_dir.filePath(QStringLiteral("work"))));
+    m_window->show();
+    m_fake.reset();
+}
+
+void TestHostWindow::cleanup()
+{
+    m_window.reset();
+    m_tracker.reset();
+    m_host.reset();
+    m_log.reset();
+    m_settings.reset();
+}
+
+QAction *TestHostWindow::action(const char *name) const
+{
+    auto *a = m_window->findChild<QAction *>(QString::fromLatin1(name));
+    if (!a)
+        qWarning("no action %s", name);
+    return a;
+}
+
+void TestHostWindow::showsTheIdentity()
+{
+    const QString title = m_window->windowTitle();
+    QVERIFY2(title.contains(QStringLiteral("Orbit K-4810")), qPrintable(title));
+    QVERIFY2(title.contains(QStringLiteral("2.7")), qPrintable(title));
+    QVERIFY2(title.contains(QStringLiteral("interface level 9")), qPrintable(title));
+}
+
+void TestHostWindow::menusSendTheWindowMessages_data()
+{
+    QTest::addColumn<QString>("actionName");
+    QTest::addColumn<quint32>("msgId");
+    QTest::addColumn<QString>("received");
+
+    QTest::newRow("settings editor") << "actionSettingsEditor" << 2022u << "0|0";
+    QTest::newRow("light settings") << "actionSettingsLight" << 2022u << "1|0";
+    QTest::newRow("log viewer, page") << "actionLogViewerPage" << 2030u << "0|0";
+    QTest::newRow("log viewer, table") << "actionLogViewerTable" << 2037u << "1|0";
+    QTest::newRow("telemetry, no file") << "actionTelemetryWindowNoFile" << 2019u << "|0";
+    QTest::newRow("automatic mode 3") << "actionAuto3" << 2133u << "3";
+    QTest::newRow("automatic mode off") << "actionAutoOff" << 2133u << "0";
+}
+
+void TestHostWindow::menusSendTheWindowMessages()
+{
+    QFETCH(QString, actionName);
+    QFETCH(quint32, msgId);
+    QFETCH(QString, received);
+    QAction *a = action(actionName.toLatin1().constData());
+    QVERIFY(a);
+    a->trigger();
+    QCOMPARE(m_fake.ids(), QList<uint32_t>{msgId});
+    QCOMPARE(m_fake.at(0).text, received);
+}
+
+void TestHostWindow::telemetryWindowUsesTheLastSettingsFileAndAutoMode()
+{
+    const QString file = m_dir.filePath(QStringLiteral("car 17.xml"));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    m_settings->setLastSettingsFile(file);
+    action("actionAuto2")->trigger();
+    QCOMPARE(m_settings->autoTelemetryMode(), 2);
+    action("actionTelemetryWindow")->trigger();
+    QCOMPARE(m_fake.ids(), (QList<uint32_t>{2133, 2019}));
+    QCOMPARE(m_fake.at(1).text, file + QStringLiteral("|1"));
+
+    // A settings file that has gone is not offered to the plug-in.
+    QVERIFY(QFile::remove(file));
+    m_fake.reset();
+    action("actionTelemetryWindow")->trigger();
+    QCOMPARE(m_fake.at(0).text, QStringLiteral("|1"));
+}
+
+void TestHostWindow::trackerMenu()
+{
+    QVERIFY(action("actionAttach")->isEnabled());
+    QVERIFY(!action("actionDetach")->isEnabled());
+    action("actionAttach")->trigger();
+    QCOMPARE(m_fake.ids(), (QList<uint32_t>{2110, 2107, 2039}));
+    QVERIFY(!action("actionAttach")->isEnabled());
+    QVERIFY(action("actionDetach")->isEnabled());
+    action("actionDetach")->trigger();
+    QCOMPARE(m_fake.ids().last(), 2040u);
+
+    action("actionAnswerInside")->trigger();
+    QCOMPARE(m_host->answerMode(), PluginHost::AnswerMode::InsideSend);
+    QVERIFY(m_settings->answerInsideSend());
+    action("actionAnswerAsync")->trigger();
+    QCOMPARE(m_host->answerMode(), PluginHost::AnswerMode::Async);
+    action("actionDelayShort")->trigger();
+    QCOMPARE(m_host->answerDelay(), 200);
+}
+
+void TestHostWindow::helpRequestsOpenTheHelpWindow()
+{
+    const QString root = m_dir.filePath(QStringLiteral("helproot"));
+    m_window->setHelpRoot(root);
+    const QString request = QStringLiteral("/Localization/Help/K-4810/k-4810tmi.html");
+    m_fake.send(2072, reinterpret_cast<intptr_t>(&request));
+    auto *help = m_window->findChild<HelpWindow *>();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->currentText(),
+             QStringLiteral("No help page at ") + QDir::toNativeSeparators(root + request));
+    // No message box was opened for it.
+    QVERIFY(!QApplication::activeModalWidget());
+
+    QDir().mkpath(root + QStringLiteral("/Localization/Help/K-4810"));
+    QFile page(root + request);
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<html><head><title>Telemetry</title></head><body><p>Reading telemetry pages.</p></body></html>");
+    page.close();
+    m_fake.send(2072, reinterpret_cast<intptr_t>(&request));
+    QCOMPARE(m_window->findChildren<HelpWindow *>().size(), 1);
+    QVERIFY2(help->currentText().contains(QStringLiteral("Reading telemetry pages.")), qPrintable(help->currentText()));
+}
+
+void TestHostWindow::messageLogListsBothDirections()
+{
+    auto *view = m_window->findChild<QTableView *>(QStringLiteral("tableView_Log"));
+    QVERIFY(view);
+    QAbstractItemModel *model = view->model();
+    const int before = model->rowCount();
+    action("actionSettingsEditor")->trigger();
+    m_fake.send(2041);
+    QCOMPARE(model->rowCount(), before + 2);
+    QCOMPARE(model->data(model->index(before, MessageLogModel::NumberColumn)).toString(), QStringLiteral("2022"));
+    QCOMPARE(model->data(model->index(before + 1, MessageLogModel::NumberColumn)).toString(), QStringLiteral("2041"));
+    QCOMPARE(model->data(model->index(before + 1, MessageLogModel::NoteColumn)).toString(),
+             QStringLiteral("no tracker attached"));
+    action("actionClearLog")->trigger();
+    QCOMPARE(model->rowCount(), 0);
+}
+
+QTEST_MAIN(TestHostWindow)
+#include "tst_hostwindow.moc"
