@@ -6,6 +6,7 @@
 #include "xml/cxmlwriter.h"
 #include "xml/xmllimits.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -69,6 +70,7 @@ private slots:
     void writerRefusesWhatCannotBeWritten_data();
     void writerRefusesWhatCannotBeWritten();
     void failedWriteLeavesPreviousFile();
+    void mutatedFilesReadOrRefuse();
 
 private:
     QTemporaryDir m_dir;
@@ -265,6 +267,51 @@ void TstXmlHostile::failedWriteLeavesPreviousFile()
     // No temporary file is left beside it.
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("settings")),
              QStringList{QStringLiteral("settings.xml")});
+}
+
+void TstXmlHostile::mutatedFilesReadOrRefuse()
+{
+    // Damaged copies of a settings file: each is read or refused with a
+    // reason, and whatever is read is written into a file that reads back
+    // into the same tree.
+    const QByteArray base =
+        "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<DEVICE model=\"K-4810\" version=\"2.7\">\n"
+        "\t<TRACK page=\"TRACK\">\n\t\t<GPSmaxHDOP>2.5</GPSmaxHDOP>\n\t\t<GPSmaxEx minSats=\"4\" speed=\"200\"/>\n"
+        "\t\t<a_32_b>x&lt;y &amp; \xCF\xF0\xE8</a_32_b>\n\t\t<E />\n\t</TRACK>\n</DEVICE>\n";
+    const char alphabet[] = "<>/=\"'&;!?-[]_ \n\tax0\xCF\x00";
+    QRandomGenerator rng(4810);
+    int read = 0;
+    for (int i = 0; i < 3000; ++i) {
+        QByteArray bytes = base;
+        const int edits = 1 + int(rng.bounded(4));
+        for (int e = 0; e < edits && !bytes.isEmpty(); ++e) {
+            const int pos = int(rng.bounded(int(bytes.size())));
+            switch (rng.bounded(4)) {
+            case 0: bytes[pos] = alphabet[rng.bounded(int(sizeof(alphabet) - 1))]; break;
+            case 1: bytes.insert(pos, alphabet[rng.bounded(int(sizeof(alphabet) - 1))]); break;
+            case 2: bytes.remove(pos, 1 + int(rng.bounded(8))); break;
+            default: bytes.truncate(pos); break;
+            }
+        }
+        CSerialize doc;
+        if (!doc.openBuffer(bytes)) {
+            QVERIFY(!doc.errorText().isEmpty());
+            continue;
+        }
+        ++read;
+        QString error;
+        const QByteArray written = doc.toByteArray(&error);
+        if (!doc.root()) {
+            QVERIFY(written.isEmpty());
+            continue;
+        }
+        QVERIFY2(!written.isEmpty(), qPrintable(error));
+        CSerialize again;
+        QVERIFY2(again.openBuffer(written), qPrintable(again.errorText() + QStringLiteral("\n")
+                                                       + QString::fromLatin1(written)));
+        QCOMPARE(again.toByteArray(), written);
+    }
+    QVERIFY(read > 100);
 }
 
 QTEST_GUILESS_MAIN(TstXmlHostile)

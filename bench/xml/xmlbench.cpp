@@ -1,0 +1,194 @@
+// Settings file of about 1 MB: open + close with save through CSerialize
+// against QDomDocument parsing and saving the same file, in the same run;
+// and loading one section of a growing number of children, to show that the
+// snapshot and its lookups stay linear.
+//
+//   xmlbench            timings and ratios
+//   xmlbench --once     one run of each side, for valgrind --tool=callgrind
+//                       --toggle-collect=bench_ours / bench_dom
+#include "core/codepage.h"
+#include "settings/model/settingscatalogue.h"
+#include "xml/cserialize.h"
+#include "xml/cxmlelement.h"
+
+#include <QCoreApplication>
+#include <QDomDocument>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+QString g_path;
+
+QtMessageHandler g_previous = nullptr;
+void quietHandler(QtMsgType type, const QMessageLogContext &ctx, const QString &msg)
+{
+    // QDomDocument knows no windows-1251 and says so on every save.
+    if (msg.contains(QLatin1String("Unsupported encoding")))
+        return;
+    g_previous(type, ctx, msg);
+}
+
+// DEVICE with the header and every catalogue section, with Cyrillic texts,
+// repeated until the file has at least minBytes.
+QByteArray makeSettingsFile(qsizetype minBytes)
+{
+    CSerialize one;
+    auto root = one.openBuffer(QByteArray())->section(QStringLiteral("DEVICE"));
+    root->setText(QStringLiteral("model"), "K-4810");
+    root->setInt(QStringLiteral("modification"), 1);
+    root->setText(QStringLiteral("type"), "params");
+    root->setText(QStringLiteral("vendor"), "QUARTOLINK");
+    root->setText(QStringLiteral("version"), "2.7");
+    root->commit();
+    for (const SettingsSectionSpec *spec : SettingsCatalogue::sections()) {
+        SettingsValues v = SettingsCatalogue::defaults(*spec);
+        for (const SettingsKey &k : *spec) {
+            if (k.type == SettingsKey::Text && k.defaultKind == SettingsKey::Literal && !*k.text)
+                v.set(k.path(), QStringLiteral("Автобус № 12 <парк> & депо"));
+        }
+        SettingsCatalogue::save(*root, *spec, v);
+    }
+    CXmlElement *device = one.root();
+    const int sections = device->childCount();
+    CSerialize big;
+    auto bigRoot = big.openBuffer(QByteArray())->section(QStringLiteral("DEVICE"));
+    for (const CXmlElement *a : device->attributes())
+        big.root()->addAttribute(a->name(), a->value());
+    while (big.toByteArray().size() < minBytes) {
+        for (int i = 0; i < sections; ++i)
+            big.root()->appendChild(device->child(i)->clone());
+    }
+    return big.toByteArray();
+}
+
+} // namespace
+
+extern "C" __attribute__((noinline)) bool bench_ours()
+{
+    CSerialize doc;
+    auto root = doc.open(g_path);
+    if (!root)
+        return false;
+    return doc.close(std::move(root), true);
+}
+
+extern "C" __attribute__((noinline)) bool bench_dom()
+{
+    QFile in(g_path);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QDomDocument dom;
+    if (!dom.setContent(CodePage::toUnicode(in.readAll())))
+        return false;
+    in.close();
+    QSaveFile out(g_path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    out.write(CodePage::fromUnicode(dom.toString(1)));
+    return out.commit();
+}
+
+namespace {
+
+double medianMs(bool (*fn)(), int runs)
+{
+    std::vector<double> t;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!fn()) {
+            std::fprintf(stderr, "run failed\n");
+            return -1;
+        }
+        t.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+
+// Open a document whose one section has n children and read every key of it.
+double loadSectionNsPerChild(int n)
+{
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<DEVICE>\n\t<TM_KEYS page=\"TM_KEYS\">\n";
+    for (int i = 0; i < n; ++i)
+        xml += "\t\t<key" + QByteArray::number(i) + ">" + QByteArray::number(i) + "</key" + QByteArray::number(i) + ">\n";
+    xml += "\t</TM_KEYS>\n</DEVICE>\n";
+    std::vector<QString> names;
+    names.reserve(size_t(n));
+    for (int i = 0; i < n; ++i)
+        names.push_back(QStringLiteral("key%1").arg(i));
+
+    CSerialize doc;
+    auto root = doc.openBuffer(xml);
+    std::vector<double> t;
+    for (int rep = 0; rep < 7; ++rep) {
+        QElapsedTimer timer;
+        timer.start();
+        auto section = root->section(QStringLiteral("TM_KEYS"));
+        qint64 sum = 0;
+        for (const QString &name : names)
+            sum += section->getInt(name, -1);
+        t.push_back(double(timer.nsecsElapsed()) / n);
+        if (sum != qint64(n) * (n - 1) / 2)
+            std::fprintf(stderr, "wrong sum\n");
+    }
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    g_previous = qInstallMessageHandler(quietHandler);
+    QTemporaryDir dir;
+    g_path = dir.filePath(QStringLiteral("settings.xml"));
+    const QByteArray file = makeSettingsFile(1 << 20);
+    {
+        QFile f(g_path);
+        f.open(QIODevice::WriteOnly);
+        f.write(file);
+    }
+
+    if (app.arguments().contains(QStringLiteral("--once"))) {
+        const bool ok = bench_ours() && bench_dom();
+        return ok ? 0 : 1;
+    }
+
+    std::printf("settings file: %lld bytes\n", (long long)file.size());
+    bench_ours();
+    bench_dom(); // warm-up
+    // Alternate the two so that both see the same machine load.
+    std::vector<double> ours, dom;
+    for (int round = 0; round < 5; ++round) {
+        ours.push_back(medianMs(bench_ours, 5));
+        dom.push_back(medianMs(bench_dom, 5));
+    }
+    std::sort(ours.begin(), ours.end());
+    std::sort(dom.begin(), dom.end());
+    const double o = ours[ours.size() / 2];
+    const double d = dom[dom.size() / 2];
+    std::printf("open + close with save  CSerialize:   %8.2f ms\n", o);
+    std::printf("parse + save            QDomDocument: %8.2f ms\n", d);
+    std::printf("ratio CSerialize / QDomDocument:      %8.2f  (target <= 1.00)\n", o / d);
+
+    std::printf("\nloading one section, every key read (ns per child):\n");
+    double first = 0, last = 0;
+    for (int n : {2000, 4000, 8000, 16000, 32000, 64000}) {
+        const double ns = loadSectionNsPerChild(n);
+        if (!first)
+            first = ns;
+        last = ns;
+        std::printf("  %6d children  %8.1f ns\n", n, ns);
+    }
+    std::printf("per-child cost at 64000 / at 2000:    %8.2f  (linear: about 1)\n", last / first);
+    return 0;
+}
