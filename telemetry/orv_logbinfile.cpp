@@ -139,57 +139,64 @@ QByteArray ORV_LogBinFile::header(quint32 firstTime, quint32 lastTime, int recor
     return header;
 }
 
-QByteArray ORV_LogBinFile::record(const ORV_TmiPage_F8 &page)
+QByteArray ORV_LogBinFile::record(const F8Record &f8, const PresenceMask &mask)
 {
-    const QByteArray fields = page.serialise();
+    const PresenceMask rows = mask.limited(FieldTable::FirstGenerationRows);
+    const QByteArray fields = f8.serialise(rows);
     QByteArray out(2, '\0');
     TmiBytes::write<quint16>(reinterpret_cast<quint8 *>(out.data()), quint16(fields.size() + MaskedDecoder::HeaderSize));
     out.append(char(MaskedDecoder::Type));
     out.append(char(MaskedDecoder::FirstGeneration));
-    out.append(reinterpret_cast<const char *>(page.mask().data()), PresenceMask::Bytes);
+    out.append(reinterpret_cast<const char *>(rows.data()), PresenceMask::Bytes);
     out.append(fields);
     return out;
 }
 
+QByteArray ORV_LogBinFile::receivedRecord(const QByteArray &received)
+{
+    const QByteArray kept = received.left(0xFFFF);
+    QByteArray out(2, '\0');
+    TmiBytes::write<quint16>(reinterpret_cast<quint8 *>(out.data()), quint16(kept.size()));
+    out.append(kept);
+    return out;
+}
+
+QByteArray ORV_LogBinFile::record(const ORV_TmiPage_F8 &page)
+{
+    return record(page.record(), page.mask());
+}
+
 QByteArray ORV_LogBinFile::record(const TmiPage_Vela2 &page)
 {
-    const QByteArray received = page.rawRecord();
-    QByteArray out(2, '\0');
-    TmiBytes::write<quint16>(reinterpret_cast<quint8 *>(out.data()), quint16(received.size()));
-    out.append(received);
-    return out;
+    return receivedRecord(page.rawRecord());
 }
 
 bool ORV_LogBinFile::write(const QList<ORV_TmiPage_F8 *> &pages, const QString &fileName,
                            const QString &identifier, const Progress &progress)
 {
-    QList<Entry> records;
-    records.reserve(pages.size());
-    for (int i = 0; i < pages.size(); ++i) {
-        if (progress)
-            progress(i, int(pages.size()));
-        if (const ORV_TmiPage_F8 *page = pages[i])
-            records.append({page->time(), record(*page)});
-    }
-    return writeRecords(records, fileName, identifier);
+    return write(
+        int(pages.size()),
+        [&](int i) {
+            const ORV_TmiPage_F8 *page = pages[i];
+            return page ? Page{page->time(), record(*page)} : Page();
+        },
+        fileName, identifier, progress);
 }
 
 bool ORV_LogBinFile::write(const QList<TmiPage_Vela2 *> &pages, const QString &fileName,
                            const QString &identifier, const Progress &progress)
 {
-    QList<Entry> records;
-    records.reserve(pages.size());
-    for (int i = 0; i < pages.size(); ++i) {
-        if (progress)
-            progress(i, int(pages.size()));
-        const TmiPage_Vela2 *page = pages[i];
-        if (page && !page->isEmpty())
-            records.append({page->time(), record(*page)});
-    }
-    return writeRecords(records, fileName, identifier);
+    return write(
+        int(pages.size()),
+        [&](int i) {
+            const TmiPage_Vela2 *page = pages[i];
+            return page && !page->isEmpty() ? Page{page->time(), record(*page)} : Page();
+        },
+        fileName, identifier, progress);
 }
 
-bool ORV_LogBinFile::writeRecords(const QList<Entry> &records, const QString &fileName, const QString &identifier)
+bool ORV_LogBinFile::write(int pageCount, const PageSource &pageAt, const QString &fileName,
+                           const QString &identifier, const Progress &progress)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
@@ -198,14 +205,23 @@ bool ORV_LogBinFile::writeRecords(const QList<Entry> &records, const QString &fi
     if (file.write(QByteArray(HeaderSize, '\0')) != HeaderSize)
         return false;
     RecordCrc crc;
-    for (const Entry &entry : records) {
-        crc.update(entry.record.constData(), entry.record.size());
-        if (file.write(entry.record) != entry.record.size())
+    int written = 0;
+    quint32 first = 0;
+    quint32 last = 0;
+    for (int i = 0; i < pageCount; ++i) {
+        if (progress)
+            progress(i, pageCount);
+        const Page page = pageAt ? pageAt(i) : Page();
+        if (page.record.isEmpty())
+            continue;
+        if (written++ == 0)
+            first = page.time;
+        last = page.time;
+        crc.update(page.record.constData(), page.record.size());
+        if (file.write(page.record) != page.record.size())
             return false;
     }
-    const quint32 first = records.isEmpty() ? 0 : records.first().time;
-    const quint32 last = records.isEmpty() ? 0 : records.last().time;
-    const QByteArray head = header(first, last, int(records.size()), crc.value(), CodePage::fromUnicode(identifier));
+    const QByteArray head = header(first, last, written, crc.value(), CodePage::fromUnicode(identifier));
     if (!file.seek(0) || file.write(head) != HeaderSize)
         return false;
     return file.commit();

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "telemetry/f8record.h"
+
 class ORV_TmiPage_F8;
 class TmiPage_Vela2;
 
@@ -34,9 +36,25 @@ public:
     static bool write(const QList<TmiPage_Vela2 *> &pages, const QString &fileName, const QString &identifier,
                       const Progress &progress = {});
 
+    // The same without page objects: pageAt(i) gives page i's record (length
+    // field included, see record()) and time; an empty record skips the page.
+    // Records are written as they come, so a long download need not be held twice.
+    struct Page
+    {
+        quint32 time = 0;
+        QByteArray record;
+    };
+    using PageSource = std::function<Page(int)>;
+    static bool write(int pageCount, const PageSource &pageAt, const QString &fileName, const QString &identifier,
+                      const Progress &progress = {});
+
     // One record of the file, length field included.
     static QByteArray record(const ORV_TmiPage_F8 &page);
     static QByteArray record(const TmiPage_Vela2 &page);
+    // A first-generation record of an F8 record's fields under a mask (bits 0..68).
+    static QByteArray record(const F8Record &f8, const PresenceMask &mask = F8Record::fieldMask());
+    // A second-generation record as received, from its type byte.
+    static QByteArray receivedRecord(const QByteArray &received);
 
     // The 128-byte header.
     static QByteArray header(quint32 firstTime, quint32 lastTime, int recordCount, quint32 recordCrc,
@@ -64,14 +82,6 @@ public:
     // CRC-16: polynomial 0x1021, most significant bit first, start 0xFFFF
     // unless given, no final XOR.
     static quint16 crc16(const void *data, qsizetype length, quint16 start = 0xFFFF);
-
-private:
-    struct Entry
-    {
-        quint32 time;
-        QByteArray record;
-    };
-    static bool writeRecords(const QList<Entry> &records, const QString &fileName, const QString &identifier);
 };
 
 #endif // ORV_LOGBINFILE_H

@@ -28,6 +28,7 @@ private slots:
     void identifierOnlyChangesItsBytes();
     void vela2PagesAsReceived();
     void progressAndSkippedEntries();
+    void pageSourceMatchesPageList();
     void recordCountSaturates();
     void unwritableTarget();
 
@@ -216,6 +217,33 @@ void TestLogBinFile::progressAndSkippedEntries()
     const QByteArray bytes = file(dir.filePath("p.tmi"));
     QCOMPARE(bytes.size(), 128 + 2 * (2 + 38));
     QCOMPARE(int(quint8(bytes[19])), 2);
+}
+
+// Writing from raw records (no page objects) gives the same file as writing
+// the pages; an empty record is skipped.
+void TestLogBinFile::pageSourceMatchesPageList()
+{
+    QTemporaryDir dir;
+    QObject owner;
+    QList<ORV_TmiPage_F8 *> pages;
+    QList<F8Record> records;
+    for (int i = 0; i < 3; ++i) {
+        F8Record f8 = sampleF8();
+        f8.setInteger(FieldTable::field("Time"), 1705323900 + i);
+        records << f8;
+        pages << new ORV_TmiPage_F8(&owner, f8);
+    }
+    // Four entries; the third has no record.
+    const QList<int> recordOfEntry = {0, 1, -1, 2};
+    const auto source = [&](int i) -> ORV_LogBinFile::Page {
+        const int r = recordOfEntry[i];
+        if (r < 0)
+            return {};
+        return {records[r].time(), ORV_LogBinFile::record(records[r])};
+    };
+    QVERIFY(ORV_LogBinFile::write(pages, dir.filePath("pages.tmi"), "356938035643809"));
+    QVERIFY(ORV_LogBinFile::write(4, source, dir.filePath("source.tmi"), "356938035643809"));
+    QCOMPARE(file(dir.filePath("source.tmi")), file(dir.filePath("pages.tmi")));
 }
 
 void TestLogBinFile::recordCountSaturates()
