@@ -133,7 +133,7 @@ QString MessageFormatter::parameters(const PluginMessage &m)
     const auto withP2 = [&](const QString &first) {
         if (plainP2 && m.p2.number == 0)
             return first;
-        return first + QStringLiteral(", p2 = ") + arg(m.p2);
+        return first + (plainP2 ? QStringLiteral(", p2 = ") : QStringLiteral(", ")) + arg(m.p2);
     };
 
     if (!info) {
@@ -219,11 +219,8 @@ QString MessageFormatter::parameters(const PluginMessage &m)
         break;
     }
 
-    // The arguments do not have the catalogue's layout: show them as they are.
-    QString out = arg(m.p1);
-    if (!(plainP2 && m.p2.number == 0))
-        out += QStringLiteral(", ") + arg(m.p2);
-    if (info->kind == ParamKind::None || (m.p1.type == T::Int && plainP2))
+    // Anything else, or arguments without the catalogue's layout: as they are.
+    if (m.p1.type == T::Int && plainP2)
         return QStringLiteral("p1 = %1, p2 = %2").arg(m.p1.number).arg(m.p2.number);
-    return out;
+    return withP2(arg(m.p1));
 }

@@ -1,8 +1,9 @@
 // A stand-in for the device plug-in, for the host's tests: the four exports
 // over a device that records every message it receives, answers the in-place
 // queries and can send requests back through the host's callback. Built in
-// three forms: complete, without ReceiveMessage (FAKE_PLUGIN_PARTIAL) and
-// one whose IsOrvLibrary says no (FAKE_PLUGIN_NOT_ORV).
+// four forms: complete, without ReceiveMessage (FAKE_PLUGIN_PARTIAL), one
+// whose IsOrvLibrary says no (FAKE_PLUGIN_NOT_ORV) and one whose answer to
+// 2052 contradicts its library-info record (FAKE_PLUGIN_LEVEL_8).
 
 #include <QByteArray>
 #include <QList>
@@ -119,8 +120,12 @@ QByteArray hex(intptr_t p, int n)
     case 2133:
         return QString::number(*reinterpret_cast<const int32_t *>(p1));
     case 2052:
+#ifdef FAKE_PLUGIN_LEVEL_8
+        *reinterpret_cast<int32_t *>(p1) = 8;
+#else
         *reinterpret_cast<int32_t *>(p1) = 9;
-        return QStringLiteral("9");
+#endif
+        return QString::number(*reinterpret_cast<int32_t *>(p1));
     case 2057:
         *reinterpret_cast<int32_t *>(p1) = 196;
         return QStringLiteral("196");

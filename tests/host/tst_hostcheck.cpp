@@ -15,6 +15,7 @@ private slots:
     void checkPrintsTheIdentity();
     void checkRefusesBadFiles_data();
     void checkRefusesBadFiles();
+    void checkRefusesAContradictingPlugin();
     void windowModeRefusesABadPlugin_data();
     void windowModeRefusesABadPlugin();
     void helpListsTheOptions();
@@ -109,6 +110,16 @@ void TestHostCheck::checkRefusesBadFiles_data()
     QTest::newRow("plug-in lacking ReceiveMessage") << QStringLiteral(K4810_FAKE_PLUGIN_PARTIAL)
                                                     << "missing export ReceiveMessage";
     QTest::newRow("library of another family") << QStringLiteral(K4810_FAKE_PLUGIN_NOT_ORV) << "does not declare itself";
+}
+
+// A plug-in that loads but contradicts itself is not reported as working.
+void TestHostCheck::checkRefusesAContradictingPlugin()
+{
+    const Result r = run({QStringLiteral("--check"), QStringLiteral("--plugin"), QStringLiteral(K4810_FAKE_PLUGIN_LEVEL_8)});
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.out.contains(QStringLiteral("Level by 2052:    8")), qPrintable(r.out));
+    QVERIFY2(r.err.contains(QStringLiteral("interface level 9 in the library-info record but 8 by message 2052")),
+             qPrintable(r.err));
 }
 
 void TestHostCheck::checkRefusesBadFiles()

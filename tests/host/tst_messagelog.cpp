@@ -105,9 +105,9 @@ void TestMessageLog::readsRequests_data()
     QTest::newRow("buf,len") << 2113u << addr(keyBlock.constData()) << qint64(keyBlock.size())
                              << "514 bytes: 01 00 4B 00 00 00 00 00 00 00 00 00 00 00 00 00 …";
     QTest::newRow("buf,len zero length, no pointer") << 2115u << qint64(0) << qint64(0) << "0 bytes";
-    QTest::newRow("buf,len null pointer") << 2113u << qint64(0) << qint64(10) << "unreadable address 0x0, 10";
+    QTest::newRow("buf,len null pointer") << 2113u << qint64(0) << qint64(10) << "unreadable address 0x0, p2 = 10";
     QTest::newRow("buf,len negative length") << 2113u << addr(keyBlock.constData()) << qint64(-1)
-                                             << QStringLiteral("unreadable address 0x%1, -1")
+                                             << QStringLiteral("unreadable address 0x%1, p2 = -1")
                                                     .arg(quint64(addr(keyBlock.constData())), 0, 16);
     QTest::newRow("&text small integer not read") << 2072u << qint64(1) << qint64(0) << "unreadable address 0x1";
     QTest::newRow("&value of unknown layout not read")

@@ -42,6 +42,7 @@ class TestPluginHost : public QObject
 private slots:
     void init();
     void loadsAndIdentifies();
+    void readsTheInfoRecordFields();
     void refusesBadFiles_data();
     void refusesBadFiles();
     void oneHostPerProcess();
@@ -92,6 +93,28 @@ void TestPluginHost::loadsAndIdentifies()
     // Nothing reaches an unloaded plug-in.
     host.deliverPlain(2022, 0);
     QCOMPARE(m_fake.count(), 0);
+}
+
+void TestPluginHost::readsTheInfoRecordFields()
+{
+    QByteArray info(PluginLibrary::kInfoSize, '\0');
+    // Names in the 8-bit code page (windows-1251).
+    const QByteArray model("\xCA-4810");                 // "К-4810", Cyrillic К
+    const QByteArray display("\xCE\xF0\xE1\xE8\xF2\xE0"); // "Орбита"
+    std::copy(model.begin(), model.end(), info.begin() + 4);
+    std::copy(display.begin(), display.end(), info.begin() + 259);
+    info[534] = 9;
+    QCOMPARE(PluginLibrary::infoModel(info), QStringLiteral("К-4810"));
+    QCOMPARE(PluginLibrary::infoDisplayName(info), QStringLiteral("Орбита"));
+    QCOMPARE(PluginLibrary::infoInterfaceLevel(info), 9);
+
+    // A field filled to its end without a terminator stops at the field.
+    std::fill(info.begin() + 259, info.begin() + 514, 'A');
+    QCOMPARE(PluginLibrary::infoDisplayName(info), QString(255, QLatin1Char('A')));
+    // A short record yields nothing rather than reading past it.
+    const QByteArray shortInfo = info.left(300);
+    QCOMPARE(PluginLibrary::infoDisplayName(shortInfo), QString());
+    QCOMPARE(PluginLibrary::infoInterfaceLevel(shortInfo), 0);
 }
 
 void TestPluginHost::refusesBadFiles_data()
