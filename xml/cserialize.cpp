@@ -239,6 +239,15 @@ std::unique_ptr<SettingsSection> CSerialize::open(const QString &fileName)
     return start(bytes);
 }
 
+std::unique_ptr<SettingsSection> CSerialize::openNew(const QString &fileName)
+{
+    reset();
+    m_errorText.clear();
+    m_fileName = fileName;
+    m_fromFile = true;
+    return start(QByteArray());
+}
+
 std::unique_ptr<SettingsSection> CSerialize::openBuffer(const QByteArray &bytes)
 {
     reset();

@@ -42,6 +42,11 @@ public:
     // A handle on the root, on the document itself when it has no root, or
     // null when the file cannot be read (see errorText()).
     std::unique_ptr<SettingsSection> open(const QString &fileName);
+    // A new, empty document that will be saved to fileName; the file is not
+    // read, and is replaced only when the document is saved. For writing a
+    // settings file from scratch (over an older one, whose sections would
+    // otherwise be found and kept).
+    std::unique_ptr<SettingsSection> openNew(const QString &fileName);
     // The same from bytes in memory; save() then writes to buffer().
     std::unique_ptr<SettingsSection> openBuffer(const QByteArray &bytes);
     // open(), then the root of that name (made in an empty document); null

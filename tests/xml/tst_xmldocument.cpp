@@ -236,6 +236,7 @@ private slots:
     void missingFileIsCreatedEmpty();
     void closeWithoutSaveLeavesFile();
     void rootOfAnotherName();
+    void newDocumentReplacesFileOnlyOnSave();
     void saveUnderMissingFolderFails();
 
 private:
@@ -540,6 +541,27 @@ void TstXmlDocument::rootOfAnotherName()
     QCOMPARE(top->name(), QStringLiteral("FUEL"));
     QVERIFY(!doc.rootSection(QStringLiteral("DEVICE")));
     QVERIFY(!doc.documentChild(QStringLiteral("DEVICE")));
+}
+
+void TstXmlDocument::newDocumentReplacesFileOnlyOnSave()
+{
+    const QString path = m_dir.filePath(QStringLiteral("old.xml"));
+    const QByteArray old = "<DEVICE>\n\t<TRACK>\n\t\t<GPSmaxEx speed=\"1\"/>\n\t</TRACK>\n</DEVICE>\n";
+    QVERIFY(TestFiles::write(path, old));
+    CSerialize doc;
+    auto top = doc.openNew(path);
+    QVERIFY(top && top->isDocument());
+    QVERIFY(doc.close(std::move(top), false));
+    QCOMPARE(TestFiles::read(path), old);
+
+    auto root = doc.openNew(path)->section(QStringLiteral("DEVICE"));
+    auto track = root->section(QStringLiteral("TRACK"));
+    auto ex = track->section(QStringLiteral("GPSmaxEx"), 3);
+    ex->setInt(QStringLiteral("speed"), 2);
+    QVERIFY(ex->commit());
+    QVERIFY(doc.close(true));
+    // The old section is not kept: one GPSmaxEx, the new one.
+    QCOMPARE(TestFiles::read(path), QByteArray(kDecl + "<DEVICE>\n\t<TRACK>\n\t\t<GPSmaxEx speed=\"2\"/>\n\t</TRACK>\n</DEVICE>\n"));
 }
 
 void TstXmlDocument::saveUnderMissingFolderFails()
