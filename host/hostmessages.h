@@ -73,7 +73,7 @@ constexpr int kSettingsBlockData = 1024;
 constexpr int kRecordBufferSize = 1029;
 constexpr int kRecordBufferData = 1024;
 
-// Host -> plug-in numbers the host itself uses.
+// Host -> plug-in numbers.
 enum ToPlugin : uint32_t {
     BalanceAnswer = 2018,
     OpenTelemetryWindow = 2019,
@@ -92,18 +92,86 @@ enum ToPlugin : uint32_t {
     TouchMemoryKey = 2042,
     WorkingPaths = 2049,
     InterfaceLevel = 2052,
+    LiveStateAnswer = 2054,
+    AccelerometerCycleAnswer = 2056,
+    Query2057 = 2057,
     OpenCalibrationFile = 2067,
+    FuelSensorAnswer = 2075,
+    SensorsAnswer = 2077,
+    SystemAnswer = 2079,
+    CanAnswer = 2081,
+    Query2084 = 2084,
+    AccelerometerStateAnswer = 2086,
+    AccelerometerOptionAnswer = 2088,
+    TachographQueryAnswer = 2101,
+    TachographCreateAnswer = 2103,
+    TachographLoadAnswer = 2105,
     Capabilities = 2107,
     RfidTag = 2109,
     FirmwareVersion = 2110,
-    AutoTelemetryMode = 2133
+    TouchMemoryPageAnswer = 2112,
+    KeyBlockWritten = 2114,
+    KeyBlockRead = 2116,
+    KeyFileSwitched = 2118,
+    DeadZoneAnswer = 2122,
+    DeadZoneAnswer2124 = 2124,
+    DeadZoneValueAnswer = 2126,
+    AccelerometerCommandAnswer = 2128,
+    BluetoothAnswer = 2131,
+    Query2132 = 2132,
+    AutoTelemetryMode = 2133,
+    Query2134 = 2134
 };
 
-// Plug-in -> host numbers the host itself answers.
+// Plug-in -> host numbers (requests).
 enum ToHost : uint32_t {
+    UssdBalanceRequest = 24,
+    ReadCurrentPage = 2001,
+    PollCurrentPage = 2002,
+    GuardModeOn = 2003,
+    ObservationMode = 2005,
+    Output1On = 2006,
+    Output1Off = 2007,
+    Output2On = 2008,
+    Output2Off = 2009,
+    Output3On = 2010,
+    Output3Off = 2011,
+    Output4On = 2012,
+    Output4Off = 2013,
+    ReadPageByNumber = 2014,
+    ReadPageAtTime = 2015,
+    DownloadFromTime = 2016,
+    ReadBalancePage = 2020,
+    SettingsBlockRequest = 2025,
+    SettingsWritten = 2027,
+    ClearServerBuffer = 2032,
+    ReadTouchMemoryKey = 2041,
+    PollSystemPage = 2053,
+    EndOfPollCycle = 2055,
     EventNameRequest = 2060,
     HelpRequest = 2072,
-    SettingsBlockRequest = 2025
+    ReadFuelSensors = 2074,
+    PollSensorsPage = 2076,
+    ReadSystemPage = 2078,
+    ReadCanPage = 2080,
+    SetMileage = 2082,
+    AccelerometerState = 2085,
+    AccelerometerOption = 2087,
+    TachographQuery = 2100,
+    TachographCreate = 2102,
+    TachographLoad = 2104,
+    ReadRfidTag = 2108,
+    ReadTouchMemoryPage = 2111,
+    WriteKeyFileBlock = 2113,
+    ReadKeyFileBlock = 2115,
+    SwitchToKeyFile = 2117,
+    EmailPageRequest = 2119,
+    DeadZoneRequest = 2121,
+    DeadZoneRequest2123 = 2123,
+    DeadZoneValue = 2125,
+    AccelerometerCommand = 2127,
+    BluetoothSearch = 2129,
+    BluetoothRequest = 2130
 };
 
 } // namespace HostMessages

@@ -17,6 +17,7 @@ class TestMessageLog : public QObject
 {
     Q_OBJECT
 private slots:
+    void catalogueFindsEveryEntry();
     void rendersEachKind_data();
     void rendersEachKind();
     void readsRequests_data();
@@ -25,6 +26,24 @@ private slots:
     void modelKeepsTheLastMessages();
     void filterByTextNumberAndDirection();
 };
+
+// find() searches the table by direction and number; every entry must be
+// reachable, and the host knows each of the plug-in's 46 message numbers.
+void TestMessageLog::catalogueFindsEveryEntry()
+{
+    int toPlugin = 0;
+    for (const HostMessages::MessageInfo *e = HostMessages::begin(); e != HostMessages::end(); ++e) {
+        QCOMPARE(HostMessages::find(e->id, e->direction), e);
+        if (e->direction == Direction::ToPlugin)
+            ++toPlugin;
+        const bool sized = e->kind == HostMessages::ParamKind::Value || e->kind == HostMessages::ParamKind::ValueInt
+            || e->kind == HostMessages::ParamKind::SettingsBlock || e->kind == HostMessages::ParamKind::RecordBuffer;
+        QVERIFY2(!sized || e->valueSize > 0, qPrintable(QString::number(e->id)));
+    }
+    QCOMPARE(toPlugin, 46);
+    QCOMPARE(HostMessages::find(2025, Direction::ToPlugin), nullptr);
+    QCOMPARE(HostMessages::name(4242, Direction::ToHost), QStringLiteral("unknown"));
+}
 
 static PluginMessage withInt(PluginMessage m, qint64 after)
 {
