@@ -8,6 +8,7 @@
 #include "host/messagelogfilter.h"
 #include "host/messagelogmodel.h"
 #include "host/pluginhost.h"
+#include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/simulatedtracker.h"
 #include "host/trackerdialog.h"
 #include "host/workingpaths.h"
@@ -126,6 +127,9 @@ void HostMainWindow::setupActions()
     connect(ui->actionDetach, &QAction::triggered, &m_tracker, &SimulatedTracker::detach);
     connect(ui->actionTrackerProperties, &QAction::triggered, this,
             &HostMainWindow::slot_triggered_actionTrackerProperties);
+    connect(ui->actionReadSettings, &QAction::triggered, this, &HostMainWindow::slot_triggered_actionReadSettings);
+    connect(ui->actionReadSettingsLight, &QAction::triggered, this,
+            &HostMainWindow::slot_triggered_actionReadSettingsLight);
     ui->actionAttachAtStart->setChecked(m_settings.attachAtStart());
     connect(ui->actionAttachAtStart, &QAction::toggled, this,
             [this](bool checked) { m_settings.setAttachAtStart(checked); });
@@ -245,6 +249,8 @@ void HostMainWindow::updateTrackerState()
     const bool attached = m_tracker.isAttached();
     ui->actionAttach->setEnabled(!attached);
     ui->actionDetach->setEnabled(attached);
+    ui->actionReadSettings->setEnabled(attached);
+    ui->actionReadSettingsLight->setEnabled(attached);
     ui->label_State->setText(attached ? tr("<b>attached</b>") : tr("detached"));
     ui->label_Tracker->setText(QStringLiteral("%1, %2").arg(m_tracker.model(), m_tracker.identification()));
     ui->label_Firmware->setText(m_tracker.firmware());
@@ -328,6 +334,40 @@ void HostMainWindow::slot_triggered_actionOpenSettingsFile()
 void HostMainWindow::slot_triggered_actionOpenSettingsFileLight()
 {
     openSettingsFile(1);
+}
+
+void HostMainWindow::readSettingsFromTracker(int viewMode)
+{
+    SettingsService *settings = nullptr;
+    for (TrackerService *service : m_tracker.services()) {
+        if ((settings = qobject_cast<SettingsService *>(service)))
+            break;
+    }
+    if (!settings || !m_tracker.isAttached())
+        return;
+    // What a real host does: read the configuration out of the tracker into
+    // a file, then hand the file to the editor.
+    const QString folder = workingPath(WorkingPaths::Transfer);
+    QDir().mkpath(folder);
+    const QString file = QDir(folder).filePath(QStringLiteral("%1 %2.xml").arg(m_tracker.model(), m_tracker.identification()));
+    QString error;
+    if (!settings->writeConfiguration(file, &error)) {
+        QMessageBox::warning(this, tr("Read settings from tracker"),
+                             tr("The tracker's settings could not be written to %1:\n%2")
+                                 .arg(QDir::toNativeSeparators(file), error));
+        return;
+    }
+    m_host.deliverTextAndInts(HostMessages::OpenSettingsFile, file, 0, viewMode);
+}
+
+void HostMainWindow::slot_triggered_actionReadSettings()
+{
+    readSettingsFromTracker(0);
+}
+
+void HostMainWindow::slot_triggered_actionReadSettingsLight()
+{
+    readSettingsFromTracker(1);
 }
 
 void HostMainWindow::openTelemetryWindow(const QString &settingsFile)

@@ -54,6 +54,8 @@ private slots:
     void slot_triggered_actionOpenCalibrationFile();
     void slot_triggered_actionSaveLog();
     void slot_triggered_actionTrackerProperties();
+    void slot_triggered_actionReadSettings();
+    void slot_triggered_actionReadSettingsLight();
     void slot_triggered_actionHelpFolder();
     void slot_triggered_actionHelpFolderDefault();
     void slot_triggered_actionOpenWorkingFolder();
@@ -70,6 +72,7 @@ private:
     void setAutoMode(int mode);
     void setAnswerDelay(int milliseconds);
     void openSettingsFile(int viewMode);
+    void readSettingsFromTracker(int viewMode);
     void openTelemetryFile(int form);
     void openTelemetryWindow(const QString &settingsFile);
     QString chooseFile(const QString &caption, const QString &startAt, const QString &filter);

@@ -200,7 +200,7 @@ void tst_PluginExports::secondInitializeRedirectsLaterRequests()
     QCOMPARE(g_requests[0].host, 'A');
     QCOMPARE(g_requests[0].target, m_handle);
     QCOMPARE(g_requests[0].msgId, 2072u);
-    QCOMPARE(g_requests[0].text, QStringLiteral("/Localization/Help/K-4810/k-4810conf.html"));
+    QCOMPARE(g_requests[0].text, QStringLiteral("/Localization/Help/K-4810/k-4810p1.html"));
 
     m_plugin.initialize(hostB);
     pressHelpOfTheEditor();

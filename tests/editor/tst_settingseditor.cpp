@@ -385,7 +385,7 @@ void tst_SettingsEditor::writeAndReadBackKeepsEverySection()
     QCOMPARE(m_editor->writeSettingsFile(saved), 0);
     const QByteArray bytes = TestFiles::read(saved);
     QVERIFY2(bytes.contains("<canUse>1</canUse>"), bytes.constData());
-    QVERIFY(bytes.contains("<FILTER id=\"5\">"));
+    QVERIFY(bytes.contains("<FILTER id=\"5\""));
 
     m_editor->resetAll();
     QCOMPARE(track->values().toReal(QStringLiteral("GPSmaxHDOP")), 2.5);

@@ -1,0 +1,2 @@
+k4810_sim_service(CLASS SettingsService HEADER settingsservice.h
+                  SOURCES settingsservice.cpp settingsservice.h)

@@ -1,0 +1,157 @@
+// A technician's round trip with the simulated tracker: read the settings
+// from the tracker, change a value, write them to the tracker (the tracker
+// asks for some blocks again), and read them back changed.
+//
+// The host side is the stand-in host's own core and simulator; the plug-in
+// is the built libk4810.so, reached only through its exports.
+
+#include "host/pluginhost.h"
+#include "host/simulator/services/settings/settingsservice.h"
+#include "host/simulator/simulatedtracker.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QWidget *topLevel(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name)
+            return w;
+    }
+    return nullptr;
+}
+
+QLineEdit *boundEdit(QWidget *editor, const QString &page, const QString &path)
+{
+    QWidget *p = editor->findChild<QWidget *>(page);
+    if (!p)
+        return nullptr;
+    for (QLineEdit *e : p->findChildren<QLineEdit *>()) {
+        if (e->property("settingsPath").toString() == path)
+            return e;
+    }
+    return nullptr;
+}
+
+void acceptNextQuestion()
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            for (QAbstractButton *b : box->buttons()) {
+                if (box->buttonRole(b) == QMessageBox::AcceptRole) {
+                    b->click();
+                    break;
+                }
+            }
+            poll->deleteLater();
+        }
+    });
+    poll->start(5);
+}
+
+} // namespace
+
+class tst_SettingsRoundTrip : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void readChangeWriteReadBack_data();
+    void readChangeWriteReadBack();
+    void cleanupTestCase();
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<PluginHost> m_host;
+    std::unique_ptr<SimulatedTracker> m_tracker;
+    SettingsService *m_settings = nullptr;
+    QWidget *readSettings();
+};
+
+void tst_SettingsRoundTrip::initTestCase()
+{
+    m_host = std::make_unique<PluginHost>();
+    QVERIFY2(m_host->load(qEnvironmentVariable("K4810_PLUGIN")), qPrintable(m_host->errorString()));
+    m_host->sendEnvironment({m_dir.filePath(QStringLiteral("data/")), m_dir.filePath(QStringLiteral("settings/")),
+                             QString(), QString()},
+                            0);
+    m_tracker = std::make_unique<SimulatedTracker>(m_host.get());
+    m_tracker->addStandardServices();
+    for (TrackerService *s : m_tracker->services()) {
+        if (auto *settings = qobject_cast<SettingsService *>(s))
+            m_settings = settings;
+    }
+    QVERIFY(m_settings);
+    m_tracker->attach();
+}
+
+QWidget *tst_SettingsRoundTrip::readSettings()
+{
+    // What the host's "Read settings from tracker" does.
+    const QString file = m_dir.filePath(QStringLiteral("from tracker.xml"));
+    if (!m_settings->writeConfiguration(file))
+        return nullptr;
+    m_host->deliverTextAndInts(2023, file, 0, 0);
+    return topLevel(QStringLiteral("orv_FormXml_K4810"));
+}
+
+void tst_SettingsRoundTrip::readChangeWriteReadBack_data()
+{
+    QTest::addColumn<bool>("insideSend");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("asynchronous") << false << QStringLiteral("Самосвал № 4");
+    QTest::newRow("inside send") << true << QStringLiteral("Tanker 12");
+}
+
+void tst_SettingsRoundTrip::readChangeWriteReadBack()
+{
+    QFETCH(bool, insideSend);
+    QFETCH(QString, name);
+    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_settings->setRepeatEvery(3);
+
+    QWidget *editor = readSettings();
+    QVERIFY(editor && editor->isVisible());
+    QLineEdit *objectName = boundEdit(editor, QStringLiteral("ORV_FormTransfer"), QStringLiteral("objectName"));
+    QLineEdit *apn = boundEdit(editor, QStringLiteral("ORV_FormTransfer"), QStringLiteral("GPRSopAPN"));
+    QVERIFY(objectName && apn);
+    QVERIFY(!objectName->text().isEmpty());
+    QCOMPARE(apn->text(), QStringLiteral("internet.mts.ru"));
+
+    objectName->setText(name);
+    auto *load = editor->findChild<QPushButton *>(QStringLiteral("pushButton_LoadToDevice"));
+    QVERIFY(load && load->isEnabled());
+    QSignalSpy stored(m_settings, &SettingsService::configurationStored);
+    acceptNextQuestion();
+    load->pressed();
+    QTRY_COMPARE_WITH_TIMEOUT(stored.count(), 1, 10000);
+    QVERIFY(m_settings->storedConfiguration().contains("<GPRSopAPN>internet.mts.ru</GPRSopAPN>"));
+    QTRY_VERIFY(load->isEnabled());
+    QVERIFY(m_settings->blocksReceived() > 3);
+    QVERIFY(m_settings->repeatsAsked() >= 1);
+
+    // Read back: the tracker now holds the changed name.
+    objectName->setText(QStringLiteral("something else"));
+    editor = readSettings();
+    QCOMPARE(objectName->text(), name);
+    QCOMPARE(apn->text(), QStringLiteral("internet.mts.ru"));
+}
+
+void tst_SettingsRoundTrip::cleanupTestCase()
+{
+    m_tracker.reset();
+    m_host->unload();
+}
+
+QTEST_MAIN(tst_SettingsRoundTrip)
+#include "tst_settingsroundtrip.moc"
