@@ -42,6 +42,7 @@ void ORV_CataloguePage::buildForm()
         if (key.isEntry()) {
             if (!top) {
                 top = new QFormLayout;
+                top->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
                 layout->addLayout(top);
             }
             form = top;
@@ -51,6 +52,7 @@ void ORV_CataloguePage::buildForm()
             if (!form) {
                 auto *box = new QGroupBox(sub, this);
                 form = new QFormLayout(box);
+                form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
                 layout->addWidget(box);
                 groups.insert(sub, form);
             }
@@ -60,15 +62,18 @@ void ORV_CataloguePage::buildForm()
         if (shownAsInteger) {
             auto *spin = new QSpinBox(this);
             spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+            spin->setMinimumWidth(140);
             field = spin;
         } else if (key.type == SettingsKey::Real) {
             auto *spin = new QDoubleSpinBox(this);
             spin->setDecimals(key.decimals);
             spin->setRange(-1e9, 1e9);
+            spin->setMinimumWidth(140);
             field = spin;
         } else {
             auto *edit = new QLineEdit(this);
             edit->setMaxLength(254);
+            edit->setMinimumWidth(260);
             field = edit;
         }
         const QString path = key.path();
