@@ -1,6 +1,11 @@
 #include "host/trackerdialog.h"
 
+#include "host/simulator/services/settings/settingsservice.h"
+#include "host/simulator/services/telemetry/telemetryservice.h"
 #include "host/simulator/simulatedtracker.h"
+
+#include <QCheckBox>
+#include <QSpinBox>
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -15,6 +20,9 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
     , m_identification(new QLineEdit(tracker.identification(), this))
     , m_firmware(new QLineEdit(tracker.firmware(), this))
     , m_capabilities(new QLineEdit(QStringLiteral("%1").arg(tracker.capabilities(), 0, 16), this))
+    , m_pages(new QSpinBox(this))
+    , m_secondGeneration(new QCheckBox(tr("Second-generation (Vela2) records"), this))
+    , m_repeatEvery(new QSpinBox(this))
 {
     setWindowTitle(tr("Simulated tracker"));
     m_capabilities->setValidator(
@@ -27,6 +35,24 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
     form->addRow(tr("Identification:"), m_identification);
     form->addRow(tr("Firmware:"), m_firmware);
     form->addRow(tr("Capabilities (hex):"), m_capabilities);
+
+    m_pages->setRange(1, TripGenerator::kMaxPages);
+    m_pages->setGroupSeparatorShown(true);
+    m_pages->setToolTip(tr("Pages of telemetry the tracker holds, 30 seconds apart, the last one about now"));
+    m_repeatEvery->setRange(0, 100);
+    m_repeatEvery->setSpecialValueText(tr("never"));
+    m_repeatEvery->setToolTip(tr("The tracker asks for every n-th settings block a second time"));
+    for (TrackerService *s : tracker.services()) {
+        if (auto *telemetry = qobject_cast<TelemetryService *>(s)) {
+            m_pages->setValue(telemetry->trip().pageCount());
+            m_secondGeneration->setChecked(telemetry->secondGeneration());
+        } else if (auto *settings = qobject_cast<SettingsService *>(s)) {
+            m_repeatEvery->setValue(settings->repeatEvery());
+        }
+    }
+    form->addRow(tr("Stored pages:"), m_pages);
+    form->addRow(QString(), m_secondGeneration);
+    form->addRow(tr("Ask again for every n-th settings block:"), m_repeatEvery);
     auto *note = new QLabel(tr("An attached tracker is attached again so that the plug-in sees the new values."), this);
     note->setWordWrap(true);
     form->addRow(note);
@@ -47,5 +73,14 @@ bool TrackerDialog::apply()
     m_tracker.setFirmware(m_firmware->text());
     if (ok)
         m_tracker.setCapabilities(capabilities);
+    for (TrackerService *s : m_tracker.services()) {
+        if (auto *telemetry = qobject_cast<TelemetryService *>(s)) {
+            if (m_pages->value() != telemetry->trip().pageCount())
+                telemetry->setTrip(m_pages->value());
+            telemetry->setSecondGeneration(m_secondGeneration->isChecked());
+        } else if (auto *settings = qobject_cast<SettingsService *>(s)) {
+            settings->setRepeatEvery(m_repeatEvery->value());
+        }
+    }
     return changed;
 }

@@ -3,10 +3,13 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLineEdit;
+class QSpinBox;
 class SimulatedTracker;
 
-// What the simulated tracker reports when it is attached.
+// What the simulated tracker reports when it is attached, the trip it
+// holds and how it takes settings.
 class TrackerDialog : public QDialog
 {
     Q_OBJECT
@@ -22,6 +25,9 @@ private:
     QLineEdit *m_identification;
     QLineEdit *m_firmware;
     QLineEdit *m_capabilities;
+    QSpinBox *m_pages;
+    QCheckBox *m_secondGeneration;
+    QSpinBox *m_repeatEvery;
 };
 
 #endif // TRACKERDIALOG_H

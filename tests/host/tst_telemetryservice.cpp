@@ -1,0 +1,192 @@
+// The simulated tracker's trip and records. The records are written by the
+// simulator's own encoders and read back here by the plug-in's decoders:
+// two implementations of the formats that must agree.
+
+#include "host/simulator/services/telemetry/telemetryservice.h"
+#include "host/simulator/services/telemetry/trackerrecords.h"
+#include "host/simulator/services/telemetry/tripgenerator.h"
+#include "telemetry/fieldtable.h"
+#include "telemetry/orv_tmipage_f8.h"
+#include "telemetry/tmipage_vela2.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+constexpr uint32_t kEnd = 1767225600; // 2026-01-01 00:00:00 UTC
+
+double kmBetween(const TripPage &a, const TripPage &b)
+{
+    const double k = 3.14159265358979 / 180 / 600000.0;
+    const double dlat = (b.latitude - a.latitude) * k;
+    const double dlon = (b.longitude - a.longitude) * k * std::cos(a.latitude * k);
+    return 6371.0 * std::sqrt(dlat * dlat + dlon * dlon);
+}
+
+} // namespace
+
+class tst_TelemetryService : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tripIsContinuous();
+    void pagesByNumberAndTime_data();
+    void pagesByNumberAndTime();
+    void commandsShowOnTheFollowingPages();
+    void f8AndF6RecordsDecode();
+    void secondGenerationRecordsDecode();
+    void bigTripsCostNoMemory();
+};
+
+void tst_TelemetryService::tripIsContinuous()
+{
+    TripGenerator trip(2000, kEnd);
+    QCOMPARE(trip.pageCount(), 2000);
+    QCOMPARE(trip.lastTime(), kEnd);
+    QCOMPARE(trip.firstTime(), kEnd - 30u * 1999u);
+    double moving = 0;
+    int stops = 0;
+    for (int n = 2; n <= trip.pageCount(); ++n) {
+        const TripPage a = trip.page(n - 1);
+        const TripPage b = trip.page(n);
+        QCOMPARE(b.number, uint32_t(n));
+        QCOMPARE(b.time - a.time, 30u);
+        // The vehicle moves as fast as its speed says (within the road's bends).
+        const double km = kmBetween(a, b);
+        QVERIFY2(km <= b.speed * 30 / 3600.0 + 0.05, qPrintable(QStringLiteral("page %1: %2 km").arg(n).arg(km)));
+        QVERIFY(b.run >= a.run);
+        QVERIFY(b.speed >= 0 && b.speed < 120);
+        moving += km;
+        stops += b.speed == 0;
+        // Moscow ring road.
+        QVERIFY(b.latitude > 55.5 * 600000 && b.latitude < 56.0 * 600000);
+        QVERIFY(b.longitude > 37.3 * 600000 && b.longitude < 37.9 * 600000);
+    }
+    QVERIFY(moving > 200); // a working day's drive
+    QVERIFY(stops > 100);
+}
+
+void tst_TelemetryService::pagesByNumberAndTime_data()
+{
+    QTest::addColumn<uint32_t>("time");
+    QTest::addColumn<int>("page");
+    const uint32_t first = kEnd - 30u * 99u;
+    QTest::newRow("before the first page") << first - 1000 << 1;
+    QTest::newRow("at the first page") << first << 1;
+    QTest::newRow("a second after the first") << first + 1 << 2;
+    QTest::newRow("at page 50") << first + 30 * 49 << 50;
+    QTest::newRow("at the last page") << kEnd << 100;
+    QTest::newRow("after the last page") << kEnd + 1 << 100;
+}
+
+void tst_TelemetryService::pagesByNumberAndTime()
+{
+    QFETCH(uint32_t, time);
+    QFETCH(int, page);
+    TripGenerator trip(100, kEnd);
+    QCOMPARE(trip.firstAtOrAfter(time), page);
+    QCOMPARE(trip.clamp(0), 1);
+    QCOMPARE(trip.clamp(5000), 100);
+}
+
+void tst_TelemetryService::commandsShowOnTheFollowingPages()
+{
+    TripGenerator trip(100, kEnd);
+    trip.setOutput(1, true);
+    QCOMPARE(trip.appendEvent(kEnd + 5, 16), 101);
+    trip.setGuard(true);
+    QCOMPARE(trip.appendEvent(kEnd + 6, 12), 102);
+    QCOMPARE(trip.page(100).stateOut, uint8_t(0));
+    QCOMPARE(trip.page(101).stateOut, uint8_t(1));
+    QCOMPARE(trip.page(101).code, uint16_t(16));
+    QCOMPARE(trip.page(101).state & 0x04, 0);
+    QCOMPARE(trip.page(102).state & 0x04, 0x04);
+    QCOMPARE(trip.page(102).time, kEnd + 6);
+    trip.setOutput(1, false);
+    trip.setOutput(2, true);
+    trip.appendEvent(kEnd + 7, 17);
+    QCOMPARE(trip.page(103).stateOut, uint8_t(2));
+    // Pages keep being recorded as time passes.
+    QCOMPARE(trip.catchUp(kEnd + 7 + 65), 2);
+    QCOMPARE(trip.pageCount(), 105);
+    QCOMPARE(trip.page(105).stateOut, uint8_t(2));
+}
+
+void tst_TelemetryService::f8AndF6RecordsDecode()
+{
+    TripGenerator trip(300, kEnd);
+    for (int n : {1, 5, 37, 74, 150, 299}) {
+        const TripPage p = trip.page(n);
+        const QByteArray rec = n % 37 == 0 ? TrackerRecords::f6(p) : TrackerRecords::f8(p);
+        QCOMPARE(rec.size(), n % 37 == 0 ? 111 : 128);
+        const QByteArray payload = TrackerRecords::prefix(3, p.number) + rec;
+        ORV_TmiPage_F8 page(nullptr, payload.constData(), payload.size(), false);
+        const F8Record &r = page.record();
+        QCOMPARE(r.numPage(), p.number);
+        QCOMPARE(r.code(), p.code);
+        QCOMPARE(r.time(), p.time);
+        QCOMPARE(r.lastTime(), p.lastTime);
+        QCOMPARE(r.latitude(), p.latitude);
+        QCOMPARE(r.longitude(), p.longitude);
+        QCOMPARE(r.altitude(), p.altitude);
+        QCOMPARE(r.speed(), p.speed);
+        QCOMPARE(r.course(), p.course);
+        QCOMPARE(r.run(), p.run);
+        QCOMPARE(r.stateIn1(), p.stateIn);
+        QCOMPARE(page.integer(FieldTable::field("Power")), qint64(p.power));
+        QCOMPARE(page.integer(FieldTable::field("LevelRS485_1")), qint64(p.levelRs485[0]));
+        if (n % 37 == 0)
+            QCOMPARE(r.canTemp(), qint8(-128)); // F6 carries no CAN temperature
+        else
+            QCOMPARE(r.canTemp(), p.canTemp);
+    }
+}
+
+void tst_TelemetryService::secondGenerationRecordsDecode()
+{
+    TelemetryService service;
+    service.setRecording(false);
+    service.setTrip(100, kEnd);
+    service.setSecondGeneration(true);
+    for (int n : {1, 19, 20, 40, 77}) {
+        const TripPage p = service.trip().page(n);
+        const QByteArray rec = service.record(n);
+        TmiPage_Vela2 page(rec.constData(), rec.size());
+        QVERIFY(!page.isEmpty());
+        QCOMPARE(page.pageNumber(), p.number);
+        QCOMPARE(page.time(), p.time);
+        QCOMPARE(page.integer(FieldTable::field("Latitude")), qint64(p.latitude));
+        QCOMPARE(page.real(FieldTable::field("Speed")), p.speed);
+        if (n % 20 == 0) {
+            QCOMPARE(page.mode(), TmiPage_Vela2::Extended);
+            QCOMPARE(page.dynamicElements().size(), 3);
+        } else {
+            QCOMPARE(page.mode(), TmiPage_Vela2::Masked);
+            QCOMPARE(page.generation(), quint8(20));
+            QCOMPARE(page.integer(FieldTable::field("Power")), qint64(p.power));
+            QCOMPARE(page.integer(FieldTable::field("NaviLatitude")), qint64(p.naviLatitude));
+            QCOMPARE(page.integer(FieldTable::field("LbsMcc")), qint64(250));
+            QVERIFY(!page.isPresent(QStringLiteral("Way"))); // not selected
+            // Every selected field arrived whole.
+            int size = 34;
+            for (int bit = 0; bit < 122; ++bit)
+                size += page.isPresent(bit) ? TrackerRecords::fieldWidth(bit) : 0;
+            QCOMPARE(rec.size(), size);
+        }
+    }
+}
+
+void tst_TelemetryService::bigTripsCostNoMemory()
+{
+    TripGenerator trip(TripGenerator::kMaxPages, kEnd);
+    QCOMPARE(trip.pageCount(), 1000000);
+    const TripPage last = trip.page(1000000);
+    QCOMPARE(last.time, kEnd);
+    QVERIFY(last.run > 184230.0f);
+    QCOMPARE(trip.firstAtOrAfter(trip.firstTime() + 30 * 500000), 500001);
+}
+
+QTEST_GUILESS_MAIN(tst_TelemetryService)
+#include "tst_telemetryservice.moc"
