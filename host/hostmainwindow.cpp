@@ -95,6 +95,7 @@ void HostMainWindow::setupActions()
     ui->toolButton_LogViewerTable->setDefaultAction(ui->actionLogViewerTable);
     ui->toolButton_TelemetryFile->setDefaultAction(ui->actionOpenTelemetryFilePage);
     ui->toolButton_CalibrationFile->setDefaultAction(ui->actionOpenCalibrationFile);
+    ui->toolButton_ReadSettings->setDefaultAction(ui->actionReadSettings);
     ui->toolButton_Attach->setDefaultAction(ui->actionAttach);
     ui->toolButton_Detach->setDefaultAction(ui->actionDetach);
     ui->toolButton_ClearLog->setDefaultAction(ui->actionClearLog);

@@ -15,6 +15,7 @@
 #include "host/workingpaths.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QTextStream>
 
@@ -146,6 +147,13 @@ int runWindow(int argc, char **argv, const QStringList &arguments)
     QObject::connect(&host, &PluginHost::messageLogged, &log, &MessageLogModel::append);
     if (!host.load(pluginPathOf(options)))
         return fail(host.errorString());
+
+    // The plug-in finds its help pages and the tracker's description under
+    // "Localization/" in the working directory; without one of its own, the
+    // host works in its installation folder, where they are shipped.
+    const QDir appDir(QCoreApplication::applicationDirPath());
+    if (!QDir::current().exists(QStringLiteral("Localization")) && appDir.exists(QStringLiteral("Localization")))
+        QDir::setCurrent(appDir.absolutePath());
 
     const QStringList paths = WorkingPaths::defaults();
     QString pathError;

@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>K4810_039</source>
-        <translation>Right-click anywhere in the window for a list of all pages</translation>
+        <translation>Choose a page from the list of all pages (also on the right mouse button)</translation>
     </message>
     <message>
         <source>K4810_040</source>

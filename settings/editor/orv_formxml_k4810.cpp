@@ -83,6 +83,10 @@ orv_FormXml_K4810::orv_FormXml_K4810(ORV_Device_K4810 *device)
     connect(ui->pushButton_Close, &QPushButton::pressed, this, &orv_FormXml_K4810::slot_pressed_pushButton_Close);
     connect(ui->pushBtn_Full_ConfigLight, &QAbstractButton::pressed, this,
             &orv_FormXml_K4810::slot_pressed_pushBtn_Full_ConfigLight);
+    // The page button lists every page, as the right mouse button does.
+    connect(ui->pushButton_Unused, &QPushButton::pressed, this, [this] {
+        m_menu->popup(ui->pushButton_Unused->mapToGlobal(QPoint(0, ui->pushButton_Unused->height())));
+    });
 
     createPages();
     m_paramInfo = new ORV_Form_ParamInfo(this);
