@@ -1,21 +1,65 @@
 #ifndef ORV_FORMTMI_K4810_H
 #define ORV_FORMTMI_K4810_H
 
+#include "telemetry/f8record.h"
+#include "telemetry/tmidownloadlist.h"
+#include "telemetry/tmiexport.h"
+
+#include <QDateTime>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QMessageBox>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
 
+namespace Ui {
+class orv_FormTmi_K4810;
+}
+class FormWait;
 class ORV_Device_K4810;
-class QPushButton;
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+class TmiPage_Vela2;
 
-// The telemetry window: reads, polls and downloads the tracker's telemetry
-// pages. Created by the device object on first use and kept for the life of
-// the plug-in; closing hides it.
+// The telemetry window: reads the tracker's pages (current, previous, next,
+// at a chosen time), polls the current page, switches the outputs and the
+// guard mode, asks for the SIM balance, clears the servers' unsent data,
+// reads touch-memory keys and RFID tags, and downloads every page of an
+// interval into an XML text file, a table, a binary telemetry file or a
+// KML track.
+//
+// Created by the device object on first use and kept for the life of the
+// plug-in; closing hides it. Every request goes to the host through the
+// device object; the host's answers come back through the operations the
+// device object calls. During an interval download each next request is
+// sent from the event loop, never from inside the handler of the answer
+// before it, so a host that answers inside send does not nest one call
+// deeper per page.
 class orv_FormTmi_K4810 : public QDialog
 {
     Q_OBJECT
 
 public:
+    enum OutputKind { OutputXml, OutputTable, OutputTelemetryFile, OutputKml };
+    enum DownloadState {
+        DownloadIdle = 0,
+        DownloadStarted = 1,    // 2016 sent, waiting for the interval's first page
+        DownloadLastPage = 2,   // 2015 sent, waiting for the interval's last page
+        DownloadPages = 3,      // 2014 sent for the pages in between
+    };
+    enum ClearState { ClearIdle = 30, ClearServer1 = 31, ClearServer2 = 32, ClearServer3 = 33 };
+
+    static constexpr int MinimumPayload = 101;
+    static constexpr int Prefix = 3;
+    static constexpr int ShowPrefix = 13;
+    static constexpr int BalanceTicks = 11;
+    static constexpr int DefaultTickMs = 1000;
+
     explicit orv_FormTmi_K4810(ORV_Device_K4810 *device);
     ~orv_FormTmi_K4810() override;
 
@@ -34,18 +78,178 @@ public:
     void onRfid(quint64 code, intptr_t p2);
 
     // The answer to the host's validity question: bit 0 of the record's
-    // State byte; records shorter than 22 bytes are not valid.
+    // State byte (F6, F8, and second-generation masked and extended
+    // records); records shorter than 22 bytes are not valid.
     static bool isRecordValid(const uchar *record, int length);
 
+    // State, for the host's tests and the views.
+    DownloadState downloadState() const { return m_downloadState; }
+    OutputKind outputKind() const { return m_outputKind; }
+    int clearState() const { return m_clearState; }
+    bool showFlag() const { return m_showFlag; }
+    bool isBalanceWaiting() const;
+    int balanceTick() const { return m_balanceTick; }
+    QString ussdCode() const { return m_ussd; }
+    int timeZone() const { return m_timeZone; }
+    bool daylightSaving() const { return m_daylightSaving; }
+    QString settingsModel() const { return m_model; }
+    QString settingsObjectName() const { return m_objectName; }
+    const TmiExport::Captions &captions() const { return m_captions; }
+    // The pages held by a running download (the interval's last page is
+    // held aside until the pages before it are in).
+    const TmiDownloadList &downloadList() const { return m_list; }
+    QString downloadFile() const { return m_fileName; }
+    // The number of the page shown, as Previous and Next use it.
+    quint32 shownPageNumber() const;
+    FormWait *waitDialog() const { return m_wait; }
+
+    // Test seams and settings.
+    // Asks for the file of a download (caption, starting directory, filter).
+    using SaveFileChooser = std::function<QString(const QString &caption, const QString &directory,
+                                                  const QString &filter)>;
+    void setSaveFileChooser(SaveFileChooser chooser) { m_saveFileChooser = std::move(chooser); }
+    // Shows a message box with one OK button (title, text).
+    using Notifier = std::function<void(const QString &title, const QString &text)>;
+    void setNotifier(Notifier notifier) { m_notifier = std::move(notifier); }
+    // Asks for a text (title, label); an empty result means cancelled.
+    using TextAsker = std::function<QString(const QString &title, const QString &label)>;
+    void setTextAsker(TextAsker asker) { m_textAsker = std::move(asker); }
+    // Milliseconds of one step of the auto-poll slider and of one balance tick.
+    void setAutoPollUnit(int milliseconds) { m_autoPollUnitMs = qMax(1, milliseconds); }
+    void setBalanceTickInterval(int milliseconds) { m_balanceTickMs = qMax(1, milliseconds); }
+    QTimer *autoPollTimer() const { return m_autoTimer; }
+    QTimer *balanceTimer() const { return m_balanceTimer; }
+
 public slots:
+    void slot_pressed_BtnGetCurrent();
+    void slot_pressed_BtnGetPrev();
+    void slot_pressed_BtnGetNext();
+    void slot_pressed_BtnGetBalance();
     void slot_pressed_BtnClose();
     void slot_finished(int nResult);
     void slot_pressed_BtnHelp();
+    void slot_timeout_m_Timer_Balance();
+    void slot_pressed_BtnO1On();
+    void slot_pressed_BtnO1Off();
+    void slot_pressed_BtnO2On();
+    void slot_pressed_BtnO2Off();
+    void slot_pressed_BtnRun();
+    void slot_pressed_BtnSet_NoGuard();
+    void slot_pressed_BtnSet_Guard();
+    void slot_pressed_BtnShow();
+    void slot_stateChanged_checkBox_Get_Auto_TMI(int nState);
+    void slot_timeout_m_Timer_Auto_TMI();
+    void slot_valueChanged_horizontalSlider_Auto_Tmi(int nValue);
+    void slot_pressed_BtnSaveToFile();
+    void slot_pressed_BtnSaveToExcel();
+    void slot_pressed_BtnSaveCancel();
+    void slot_pressed_BtnClear();
+    void slot_pressed_Btn_FuelSensor();
+    void slot_pressed_toolButton_TM();
+    void slot_pressed_Btn_Taho();
+    void slot_pressed_toolButton_RFID();
+    void slot_pressed_BtnSaveFileToServer();
+    void slot_triggered_Menu_TMI();
+    void slot_triggered_Menu_Google();
 
 private:
+    // Views.
+    enum Shown { ShownNone, ShownF8, ShownIgnored, ShownVela2 };
+    Shown showPage(const uchar *data, int length, int prefix);
+    void showF8(const F8Record &record);
+    void showVela2(const TmiPage_Vela2 &page);
+    void reinitialise();
+    void resetCaptions();
+    void readCaptions(const QString &settingsFile);
+    void applyCaptions();
+    void prepareAutoMode();
+    void shutDown();
+
+    // Requests.
+    void send(uint32_t msgId, intptr_t p1 = 0, intptr_t p2 = 0);
+    void requestPageNumber(quint32 number);
+    void requestPageAt(uint32_t msgId, const QDateTime &local);
+    QDateTime trackerTime(const QDateTime &local) const;
+    void setRequestControlsEnabled(bool enabled);
+    void stopAutoPoll();
+    void sendTouchMemoryRequest();
+
+    // Balance.
+    void endBalance();
+
+    // Interval download.
+    void startDownload(OutputKind kind);
+    // Keeps the page of an answer; false when the answer holds no page.
+    static bool takePage(const uchar *data, int length, int prefix, TmiDownloadList &into, quint32 *number);
+    void downloadPage(const uchar *data, int length);
+    void downloadUnreadable();
+    void queueDownloadRequest();
+    void sendDownloadRequest(quint64 generation);
+    void finishDownload(quint64 generation);
+    void endDownload();
+    bool writeDownload(QString *error);
+    void showDownloadProgress(quint32 number);
+    static QString duration(qint64 milliseconds);
+    QString eventName(quint16 code);
+
+    // Messages and questions (replaceable for tests).
+    void tell(const QString &title, const QString &text, QMessageBox::Icon icon = QMessageBox::Warning);
+    QString askText(const QString &title, const QString &label, const QString &proposed);
+
+    std::unique_ptr<Ui::orv_FormTmi_K4810> ui;
     ORV_Device_K4810 *m_device;
-    QPushButton *m_help = nullptr;
-    QPushButton *m_close = nullptr;
+    QMenu *m_saveMenu = nullptr;
+    QAction *m_menuTmi = nullptr;
+    QAction *m_menuGoogle = nullptr;
+    std::vector<QLabel *> m_f8Labels; // value labels of the F8 view, in F8 field order
+
+    // Download.
+    TmiDownloadList m_list;
+    TmiDownloadList m_lastPage; // the interval's last page, held aside
+    DownloadState m_downloadState = DownloadIdle;
+    OutputKind m_outputKind = OutputXml;
+    QString m_fileName;
+    QDateTime m_lastPageTime;       // the interval's end, as the user chose it
+    bool m_requestOutstanding = false;
+    bool m_dropNextPage = false;
+    quint32 m_firstNumber = 0;
+    quint32 m_lastNumber = 0;
+    quint32 m_requestedNumber = 0;
+    quint32 m_appendedNumber = 0;
+    quint64 m_downloadGeneration = 0;
+    QElapsedTimer m_downloadClock;
+
+    // Requests in flight: the host reads the values through pointers.
+    quint32 m_requestNumber = 0;
+    QDateTime m_requestTime;
+    QString m_requestText;
+
+    bool m_showFlag = false;
+    int m_clearState = ClearIdle;
+    bool m_touchMemoryAfterPage = false;
+
+    // Settings.
+    QString m_model;
+    QString m_objectName;
+    QString m_ussd;
+    QString m_typedUssd;
+    int m_timeZone = 0;
+    bool m_daylightSaving = false;
+    TmiExport::Captions m_captions;
+
+    // Timers.
+    QTimer *m_autoTimer = nullptr;
+    QTimer *m_balanceTimer = nullptr;
+    int m_balanceTick = 0;
+    bool m_balancePending = false;
+    FormWait *m_wait = nullptr;
+    int m_autoPollUnitMs = DefaultTickMs;
+    int m_balanceTickMs = DefaultTickMs;
+
+    SaveFileChooser m_saveFileChooser;
+    Notifier m_notifier;
+    TextAsker m_textAsker;
+    bool m_closing = false;
 };
 
 #endif // ORV_FORMTMI_K4810_H
