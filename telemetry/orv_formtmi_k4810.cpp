@@ -293,6 +293,7 @@ void orv_FormTmi_K4810::shutDown()
     m_showFlag = false;
     m_ussd.clear();
     m_typedUssd.clear();
+    setRequestControlsEnabled(true);
     hide();
     m_closing = false;
 }
@@ -751,8 +752,7 @@ void orv_FormTmi_K4810::endBalance()
 {
     m_balanceTimer->stop();
     m_balancePending = false;
-    if (!m_closing)
-        setRequestControlsEnabled(m_downloadState == DownloadIdle && m_clearState == ClearIdle);
+    setRequestControlsEnabled(m_downloadState == DownloadIdle && m_clearState == ClearIdle);
 }
 
 // ---------------------------------------------------------------------------
@@ -886,65 +886,73 @@ void orv_FormTmi_K4810::startDownload(OutputKind kind)
     requestPageAt(OrvMsg::StartInterval, first);
 }
 
-bool orv_FormTmi_K4810::takePage(const uchar *data, int length, int prefix, TmiDownloadList &into,
-                                 quint32 *number)
+bool orv_FormTmi_K4810::readPage(const uchar *data, int length, int prefix, TakenPage *page)
 {
     if (!data || length < MinimumPayload || length <= prefix)
         return false;
     const uchar *record = data + prefix;
     const int held = length - prefix;
-    TmiDownloadList one;
     switch (record[0]) {
     case TmiPage_Vela::F6Type:
-    case F8Record::Type: {
+    case F8Record::Type:
+        // As the F8 page object reads it: at least the prefix and an F6 record.
         if (length < kF8PagePayload)
             return false;
-        const ORV_TmiPage_F8 page(nullptr, data, length, prefix == ShowPrefix);
-        one.appendF8(page.record());
-        break;
-    }
+        page->isF8 = true;
+        page->record = record[0] == TmiPage_Vela::F6Type ? TmiPage_Vela::convertF6(record, held)
+                                                         : F8Record(record, held);
+        page->number = page->record.numPage();
+        return true;
     case kMaskedType:
         if (record[1] != MaskedDecoder::FirstGeneration && record[1] != MaskedDecoder::SecondGeneration)
             return false;
-        one.appendVela2(record, held);
-        break;
+        [[fallthrough]];
     case kExtendedType:
-        one.appendVela2(record, held);
-        break;
+        page->isF8 = false;
+        page->raw = record;
+        page->rawLength = held;
+        page->number = TmiPage_Vela2(record, held).pageNumber();
+        return true;
     default:
         return false;
     }
-    *number = one.pageNumber(0);
-    into.append(one);
-    return true;
+}
+
+void orv_FormTmi_K4810::keepPage(const TakenPage &page, TmiDownloadList &into)
+{
+    if (page.isF8)
+        into.appendF8(page.record);
+    else
+        into.appendVela2(page.raw, page.rawLength);
 }
 
 void orv_FormTmi_K4810::downloadPage(const uchar *data, int length)
 {
     m_requestOutstanding = false;
     const int prefix = m_downloadState == DownloadPages ? Prefix : ShowPrefix;
-    quint32 number = 0;
     switch (m_downloadState) {
     case DownloadIdle:
         return;
     case DownloadStarted:
-        if (!takePage(data, length, prefix, m_list, &number)) {
+        if (!readPage(data, length, prefix, &m_taken)) {
             downloadUnreadable();
             return;
         }
-        m_firstNumber = number;
-        m_appendedNumber = number;
+        keepPage(m_taken, m_list);
+        m_firstNumber = m_taken.number;
+        m_appendedNumber = m_taken.number;
         ui->progressBar->setMinimum(0);
         m_downloadState = DownloadLastPage;
         queueDownloadRequest();
         return;
     case DownloadLastPage: {
         m_lastPage.clear();
-        if (!takePage(data, length, prefix, m_lastPage, &number)) {
+        if (!readPage(data, length, prefix, &m_taken)) {
             downloadUnreadable();
             return;
         }
-        m_lastNumber = number;
+        keepPage(m_taken, m_lastPage);
+        m_lastNumber = m_taken.number;
         ui->label_Packet_Cur->setText(QString::number(m_firstNumber));
         ui->label_Packet_End->setText(QString::number(m_lastNumber));
         ui->label_Time_Cur->setText(duration(m_downloadClock.elapsed()));
@@ -961,22 +969,26 @@ void orv_FormTmi_K4810::downloadPage(const uchar *data, int length)
         ui->progressBar->setValue(1);
         m_list.reserve(int(qMin<quint32>(m_lastNumber - m_firstNumber, 1u << 20)));
         m_requestedNumber = m_firstNumber;
+        m_progressClock.start();
         queueDownloadRequest();
         return;
     }
     case DownloadPages: {
-        TmiDownloadList one;
-        if (!takePage(data, length, prefix, one, &number)) {
+        if (!readPage(data, length, prefix, &m_taken)) {
             downloadUnreadable();
             return;
         }
         // Each page once and in order: a page the tracker sends again, or
         // one outside the interval's inside, is not kept.
-        if (number > m_appendedNumber && number < m_lastNumber) {
-            m_list.append(one);
-            m_appendedNumber = number;
+        if (m_taken.number > m_appendedNumber && m_taken.number < m_lastNumber) {
+            keepPage(m_taken, m_list);
+            m_appendedNumber = m_taken.number;
         }
-        showDownloadProgress(m_requestedNumber);
+        // The counters move a few times a second, not once per page.
+        if (m_progressClock.elapsed() >= ProgressIntervalMs) {
+            m_progressClock.start();
+            showDownloadProgress(m_requestedNumber);
+        }
         queueDownloadRequest();
         return;
     }
@@ -1100,8 +1112,7 @@ void orv_FormTmi_K4810::endDownload()
     ui->label_Status->clear();
     ui->progressBar->setValue(ui->progressBar->minimum());
     ui->BtnSaveCancel->setEnabled(false);
-    if (!m_closing)
-        setRequestControlsEnabled(true);
+    setRequestControlsEnabled(true);
 }
 
 void orv_FormTmi_K4810::slot_pressed_BtnSaveCancel()

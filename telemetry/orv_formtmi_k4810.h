@@ -59,6 +59,7 @@ public:
     static constexpr int ShowPrefix = 13;
     static constexpr int BalanceTicks = 11;
     static constexpr int DefaultTickMs = 1000;
+    static constexpr int ProgressIntervalMs = 100;
 
     explicit orv_FormTmi_K4810(ORV_Device_K4810 *device);
     ~orv_FormTmi_K4810() override;
@@ -179,8 +180,18 @@ private:
 
     // Interval download.
     void startDownload(OutputKind kind);
-    // Keeps the page of an answer; false when the answer holds no page.
-    static bool takePage(const uchar *data, int length, int prefix, TmiDownloadList &into, quint32 *number);
+    // A page of an answer, read but not yet kept.
+    struct TakenPage
+    {
+        bool isF8 = true;
+        F8Record record;           // F6/F8 pages, in the F8 form
+        const uchar *raw = nullptr; // second-generation pages, as received
+        int rawLength = 0;
+        quint32 number = 0;
+    };
+    // False when the answer holds no page that can be read.
+    static bool readPage(const uchar *data, int length, int prefix, TakenPage *page);
+    static void keepPage(const TakenPage &page, TmiDownloadList &into);
     void downloadPage(const uchar *data, int length);
     void downloadUnreadable();
     void queueDownloadRequest();
@@ -218,6 +229,8 @@ private:
     quint32 m_appendedNumber = 0;
     quint64 m_downloadGeneration = 0;
     QElapsedTimer m_downloadClock;
+    QElapsedTimer m_progressClock;
+    TakenPage m_taken;
 
     // Requests in flight: the host reads the values through pointers.
     quint32 m_requestNumber = 0;

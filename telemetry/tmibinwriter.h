@@ -23,6 +23,20 @@ public:
     bool write(const TmiDownloadList &pages, const QString &fileName);
     QString errorText() const { return m_error; }
 
+    // The record checksum of ORV_LogBinFile::RecordCrc (CRC-32 with an XOR
+    // of 0xD202EF8D after every byte), eight bytes at a time: the step is
+    // affine, so eight steps are the plain CRC's eight steps followed by
+    // one constant.
+    class RecordCrc
+    {
+    public:
+        void update(const void *data, qsizetype length);
+        quint32 value() const { return m_crc; }
+
+    private:
+        quint32 m_crc = 0;
+    };
+
 private:
     QString m_identifier;
     TmiExport::Progress m_progress;

@@ -3,10 +3,13 @@
 #include "core/codepage.h"
 #include "telemetry/f8record.h"
 #include "telemetry/tmidownloadlist.h"
+#include "telemetry/tmipiececache.h"
 #include "telemetry/tmitextbuffer.h"
 #include "telemetry/tmitextformat.h"
 
 #include <QCoreApplication>
+
+#include <array>
 
 namespace {
 
@@ -87,6 +90,8 @@ bool TmiTableWriter::write(const TmiDownloadList &pages, const QString &fileName
 
     const int count = pages.count();
     F8Record converted;
+    std::array<TmiPieceCache, ColumnCount> cells;
+    TmiTextBuffer scratch(4096);
     for (int index = 0; index < count && !out.failed(); ++index) {
         if (m_progress)
             m_progress(index, count);
@@ -97,12 +102,14 @@ bool TmiTableWriter::write(const TmiDownloadList &pages, const QString &fileName
             converted = pages.f8(index);
             record = converted.data();
         }
-        bool first = true;
-        for (const F8Field &f : F8Layout::fields) {
-            if (!first)
+        for (int column = 0; column < ColumnCount; ++column) {
+            if (column)
                 out.put(';');
-            first = false;
-            format.value(out, FieldTable::member(f.member), record + f.offset);
+            const F8Field &f = F8Layout::fields[size_t(column)];
+            const FieldRef &field = FieldTable::member(f.member);
+            const quint8 *bytes = record + f.offset;
+            cells[size_t(column)].put(out, scratch, TmiPieceCache::key(bytes, field.size),
+                                      [&](TmiTextBuffer &text) { format.value(text, field, bytes); });
         }
         out.lit("\r\n");
     }

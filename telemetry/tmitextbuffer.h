@@ -16,7 +16,7 @@ class TmiTextBuffer
 public:
     static constexpr qsizetype DefaultCapacity = 1 << 18;
     // Room that put(char*) callers may ask for at once through space().
-    static constexpr qsizetype MaxPiece = 128;
+    static constexpr qsizetype MaxPiece = 512;
 
     explicit TmiTextBuffer(qsizetype capacity = DefaultCapacity);
     virtual ~TmiTextBuffer();
@@ -60,6 +60,17 @@ public:
 
     // Everything drained so far and still buffered (in-memory buffers only).
     QByteArray contents() const;
+    // The buffered bytes, when nothing was drained yet.
+    const char *data() const { return m_buffer.get(); }
+    qsizetype size() const { return m_used; }
+    bool hasDrained() const { return !m_kept.isEmpty(); }
+    // Empties an in-memory buffer for reuse.
+    void reset()
+    {
+        m_used = 0;
+        m_kept.clear();
+        m_failed = false;
+    }
 
 protected:
     // Takes bytes that leave the buffer; false stops all further output.

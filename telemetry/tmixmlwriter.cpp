@@ -3,12 +3,15 @@
 #include "core/codepage.h"
 #include "telemetry/f8record.h"
 #include "telemetry/tmidownloadlist.h"
+#include "telemetry/tmipiececache.h"
 #include "telemetry/tmitextbuffer.h"
 #include "telemetry/tmitextformat.h"
 
 #include <QHash>
 
 #include <cstring>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -239,7 +242,6 @@ bool TmiXmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
         return false;
     }
     const TmiTextFormat format(&TmiExport::xmlText);
-    PageWriter page(out, format);
     QHash<quint16, QByteArray> eventNames;
     const int count = pages.count();
 
@@ -271,126 +273,156 @@ bool TmiXmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
         captionElement(out, tempTags[i], m_captions.temperatures[size_t(i)]);
     numberElement(out, "countPage", count);
 
+    // The elements of a page, each made from one field of the record.
+    struct Element
+    {
+        Field field;
+        std::function<void(PageWriter &)> write;
+        TmiPieceCache cache;
+    };
+    std::vector<Element> elements;
+    auto add = [&elements](const Field &field, std::function<void(PageWriter &)> write) {
+        elements.push_back({field, std::move(write), TmiPieceCache()});
+    };
+    constexpr Field kType{FieldRef{0, 0, 0xFF, 1, WireType::U8, ValueFormat::Decimal}, 0};
+    add(kType, [](PageWriter &w) {
+        w.out().lit("\t\t<Type Value=\"");
+        w.out().advanceTo(TmiText::decimal(w.out().space(), w.type()));
+        w.out().lit("\">\r\n\t\t\t<type>F-8</type>\r\n\t\t</Type>\r\n");
+    });
+    add(kNumPage, [](PageWriter &w) {
+        const qint64 number = w.integer(kNumPage);
+        w.openNumber("number", number);
+        w.out().put('"');
+        w.out().advanceTo(TmiText::decimal(w.out().space(), number));
+        w.out().put('"');
+        w.close("number");
+    });
+    add(kCode, [this, &eventNames](PageWriter &w) {
+        const quint16 code = quint16(w.integer(kCode));
+        auto name = eventNames.constFind(code);
+        if (name == eventNames.constEnd())
+            name = eventNames.insert(code, TmiExport::xmlText(m_eventName ? m_eventName(code) : QString()));
+        w.open("Code", kCode);
+        w.out().lit("\r\n");
+        w.childText("name", [&] { w.out().put(*name); });
+        w.closeParent("Code");
+    });
+    add(kTime, [](PageWriter &w) {
+        w.open("time", kTime);
+        w.out().advanceTo(TmiText::xmlDateTime(w.out().space(), quint32(w.integer(kTime))));
+        w.close("time");
+    });
+    add(kState, [](PageWriter &w) {
+        const quint32 state = quint32(w.integer(kState));
+        w.open("State", kState);
+        w.out().lit("\r\n");
+        w.childText("Alarm", [&] { w.format().onOff(w.out(), state, kStateAlarmBit); });
+        w.childText("Test", [&] { w.format().onOff(w.out(), state, kStateTestBit); });
+        w.closeParent("State");
+    });
+    add(kModule1, [](PageWriter &w) {
+        const quint8 module1 = quint8(w.integer(kModule1));
+        const TmiTextFormat &format = w.format();
+        TmiTextBuffer &out = w.out();
+        w.open("Module", kModule1);
+        out.lit("\r\n");
+        w.childText("GSM", [&] { format.onOff(out, module1, kModuleGsmBit); });
+        w.childText("USB", [&] { format.moduleBit(out, module1, kModuleUsbBit); });
+        w.childText("Sinchro", [&] { format.moduleBit(out, module1, kModuleSyncBit); });
+        w.childText("RegGSM", [&] { format.moduleBit(out, module1, kModuleRegisteredBit); });
+        w.childText("TypeGSM", [&] { format.moduleBit(out, module1, kModuleRoamingBit); });
+        w.childText("Engine", [&] { format.moduleBit(out, module1, kModuleEngineBit); });
+        w.closeParent("Module");
+    });
+    add(kGsm, [](PageWriter &w) { w.withChild("GSMLevel", kGsm, "Level"); });
+    add(kStateOut1, [](PageWriter &w) {
+        const quint32 outputs = quint32(w.integer(kStateOut1));
+        w.open("StateOut", kStateOut1);
+        w.out().lit("\r\n");
+        w.childText("Out1", [&] { w.format().output(w.out(), outputs, 0); });
+        w.childText("Out2", [&] { w.format().output(w.out(), outputs, 1); });
+        w.closeParent("StateOut");
+    });
+    add(kStateIn1, [](PageWriter &w) {
+        const quint32 inputs = quint32(w.integer(kStateIn1));
+        w.open("StateIn", kStateIn1);
+        w.out().lit("\r\n");
+        static const char *const inTags[] = {"In_I1", "In_I2", "In_I3", "In_Ain1",
+                                             "In_SH1", "In_SH2", "In_SH3", "In_SH4"};
+        for (int bit = 0; bit < 8; ++bit)
+            w.childText(inTags[bit], [&] { w.format().onOff(w.out(), inputs, bit); });
+        w.closeParent("StateIn");
+    });
+    add(kPower, [](PageWriter &w) { w.withChild("Power", kPower, "Volt"); });
+    add(kReserv, [](PageWriter &w) { w.withChild("Reserv", kReserv, "Volt"); });
+    add(kAin1, [](PageWriter &w) { w.withChild("U_Ain1", kAin1, "Volt"); });
+    add(kImp1, [](PageWriter &w) { w.simple("Impuls_In2", kImp1); });
+    add(kImp2, [](PageWriter &w) { w.simple("Impuls_In3", kImp2); });
+    add(kFrequency1, [](PageWriter &w) { w.simple("Frequency1", kFrequency1); });
+    add(kFrequency2, [](PageWriter &w) { w.simple("Frequency2", kFrequency2); });
+    add(kMotochas, [](PageWriter &w) { w.simple("Motochas", kMotochas); });
+    static const char *const levelTags[] = {"LevelRS485_1", "LevelRS485_2", "LevelRS485_3",
+                                            "LevelRS485_4", "LevelRS485_5", "LevelRS485_6"};
+    for (int i = 0; i < 6; ++i)
+        add(kLevels[i], [i](PageWriter &w) { w.simple(levelTags[i], kLevels[i]); });
+    static const char *const tempElementTags[] = {"Temp1", "Temp2", "Temp3", "Temp4"};
+    for (int i = 0; i < 4; ++i)
+        add(kTemps[i], [i](PageWriter &w) { w.withChild(tempElementTags[i], kTemps[i], "Temp"); });
+    add(kStateNGauge, [](PageWriter &w) {
+        const quint8 navigation = quint8(w.integer(kStateNGauge));
+        w.open("StateNavi", kStateNGauge);
+        w.out().lit("\r\n");
+        w.childText("State", [&] { w.format().onOff(w.out(), navigation, 0); });
+        w.childText("Valid", [&] { w.format().navigationFix(w.out(), navigation); });
+        w.childText("CountSatellite",
+                    [&] { w.out().advanceTo(TmiText::decimal(w.out().space(), navigation >> kSatelliteShift)); });
+        w.closeParent("StateNavi");
+    });
+    add(kLastTime, [](PageWriter &w) {
+        w.open("LastTime", kLastTime);
+        w.out().advanceTo(TmiText::xmlDateTime(w.out().space(), quint32(w.integer(kLastTime))));
+        w.close("LastTime");
+    });
+    add(kLatitude, [](PageWriter &w) { w.withChild("Latitude", kLatitude, "Lat"); });
+    add(kLongitude, [](PageWriter &w) { w.withChild("Longitude", kLongitude, "Lon"); });
+    add(kAltitude, [](PageWriter &w) { w.withChild("Altitude", kAltitude, "Alt"); });
+    add(kSpeed, [](PageWriter &w) { w.withChild("Speed", kSpeed, "StrSpeed"); });
+    add(kCourse, [](PageWriter &w) { w.withChild("Course", kCourse, "StrCourse"); });
+    add(kRun, [](PageWriter &w) { w.withChild("Run", kRun, "StrRun"); });
+    add(kWay, [](PageWriter &w) { w.withChild("Way", kWay, "StrWay"); });
+    add(kAllSeconds, [](PageWriter &w) { w.simple("AllSeconds", kAllSeconds); });
+    add(kSecondsLast, [](PageWriter &w) { w.simple("SecondsLast", kSecondsLast); });
+    add(kStateNGauge, [](PageWriter &w) {
+        const quint8 navigation = quint8(w.integer(kStateNGauge));
+        w.openNumber("Reliability", (navigation >> 1) & 1);
+        w.format().navigationValidity(w.out(), navigation);
+        w.close("Reliability");
+    });
+    for (size_t i = 0; i < std::size(kCan); ++i)
+        add(kCan[i], [i](PageWriter &w) { w.simple(kCanTags[i], kCan[i]); });
+
+    TmiTextBuffer scratch(16384);
+    PageWriter piece(scratch, format);
     F8Record converted;
     for (int index = 0; index < count && !out.failed(); ++index) {
         if (m_progress)
             m_progress(index, count);
+        const quint8 *record;
         if (pages.kind(index) == TmiDownloadList::F8 && pages.size(index) == F8Record::Size) {
-            page.setRecord(pages.data(index));
+            record = pages.data(index);
         } else {
             converted = pages.f8(index);
-            page.setRecord(converted.data());
+            record = converted.data();
         }
-
+        piece.setRecord(record);
         out.lit("\t<Page page=\"");
         out.advanceTo(TmiText::decimal(out.space(), index));
         out.lit("\">\r\n");
-
-        out.lit("\t\t<Type Value=\"");
-        out.advanceTo(TmiText::decimal(out.space(), page.type()));
-        out.lit("\">\r\n\t\t\t<type>F-8</type>\r\n\t\t</Type>\r\n");
-
-        const qint64 number = page.integer(kNumPage);
-        page.openNumber("number", number);
-        out.put('"');
-        out.advanceTo(TmiText::decimal(out.space(), number));
-        out.put('"');
-        page.close("number");
-
-        const quint16 code = quint16(page.integer(kCode));
-        auto name = eventNames.constFind(code);
-        if (name == eventNames.constEnd())
-            name = eventNames.insert(code, TmiExport::xmlText(m_eventName ? m_eventName(code) : QString()));
-        page.open("Code", kCode);
-        out.lit("\r\n");
-        page.childText("name", [&] { out.put(*name); });
-        page.closeParent("Code");
-
-        page.open("time", kTime);
-        out.advanceTo(TmiText::xmlDateTime(out.space(), quint32(page.integer(kTime))));
-        page.close("time");
-
-        const quint32 state = quint32(page.integer(kState));
-        page.open("State", kState);
-        out.lit("\r\n");
-        page.childText("Alarm", [&] { format.onOff(out, state, kStateAlarmBit); });
-        page.childText("Test", [&] { format.onOff(out, state, kStateTestBit); });
-        page.closeParent("State");
-
-        const quint8 module1 = quint8(page.integer(kModule1));
-        page.open("Module", kModule1);
-        out.lit("\r\n");
-        page.childText("GSM", [&] { format.onOff(out, module1, kModuleGsmBit); });
-        page.childText("USB", [&] { format.moduleBit(out, module1, kModuleUsbBit); });
-        page.childText("Sinchro", [&] { format.moduleBit(out, module1, kModuleSyncBit); });
-        page.childText("RegGSM", [&] { format.moduleBit(out, module1, kModuleRegisteredBit); });
-        page.childText("TypeGSM", [&] { format.moduleBit(out, module1, kModuleRoamingBit); });
-        page.childText("Engine", [&] { format.moduleBit(out, module1, kModuleEngineBit); });
-        page.closeParent("Module");
-
-        page.withChild("GSMLevel", kGsm, "Level");
-
-        const quint32 outputs = quint32(page.integer(kStateOut1));
-        page.open("StateOut", kStateOut1);
-        out.lit("\r\n");
-        page.childText("Out1", [&] { format.output(out, outputs, 0); });
-        page.childText("Out2", [&] { format.output(out, outputs, 1); });
-        page.closeParent("StateOut");
-
-        const quint32 inputs = quint32(page.integer(kStateIn1));
-        page.open("StateIn", kStateIn1);
-        out.lit("\r\n");
-        static const char *const inTags[] = {"In_I1", "In_I2", "In_I3", "In_Ain1",
-                                             "In_SH1", "In_SH2", "In_SH3", "In_SH4"};
-        for (int bit = 0; bit < 8; ++bit)
-            page.childText(inTags[bit], [&] { format.onOff(out, inputs, bit); });
-        page.closeParent("StateIn");
-
-        page.withChild("Power", kPower, "Volt");
-        page.withChild("Reserv", kReserv, "Volt");
-        page.withChild("U_Ain1", kAin1, "Volt");
-        page.simple("Impuls_In2", kImp1);
-        page.simple("Impuls_In3", kImp2);
-        page.simple("Frequency1", kFrequency1);
-        page.simple("Frequency2", kFrequency2);
-        page.simple("Motochas", kMotochas);
-        static const char *const levelTags[] = {"LevelRS485_1", "LevelRS485_2", "LevelRS485_3",
-                                                "LevelRS485_4", "LevelRS485_5", "LevelRS485_6"};
-        for (int i = 0; i < 6; ++i)
-            page.simple(levelTags[i], kLevels[i]);
-        static const char *const tempElementTags[] = {"Temp1", "Temp2", "Temp3", "Temp4"};
-        for (int i = 0; i < 4; ++i)
-            page.withChild(tempElementTags[i], kTemps[i], "Temp");
-
-        const quint8 navigation = quint8(page.integer(kStateNGauge));
-        page.open("StateNavi", kStateNGauge);
-        out.lit("\r\n");
-        page.childText("State", [&] { format.onOff(out, navigation, 0); });
-        page.childText("Valid", [&] { format.navigationFix(out, navigation); });
-        page.childText("CountSatellite",
-                       [&] { out.advanceTo(TmiText::decimal(out.space(), navigation >> kSatelliteShift)); });
-        page.closeParent("StateNavi");
-
-        page.open("LastTime", kLastTime);
-        out.advanceTo(TmiText::xmlDateTime(out.space(), quint32(page.integer(kLastTime))));
-        page.close("LastTime");
-
-        page.withChild("Latitude", kLatitude, "Lat");
-        page.withChild("Longitude", kLongitude, "Lon");
-        page.withChild("Altitude", kAltitude, "Alt");
-        page.withChild("Speed", kSpeed, "StrSpeed");
-        page.withChild("Course", kCourse, "StrCourse");
-        page.withChild("Run", kRun, "StrRun");
-        page.withChild("Way", kWay, "StrWay");
-        page.simple("AllSeconds", kAllSeconds);
-        page.simple("SecondsLast", kSecondsLast);
-
-        page.openNumber("Reliability", (navigation >> 1) & 1);
-        format.navigationValidity(out, navigation);
-        page.close("Reliability");
-
-        for (size_t i = 0; i < std::size(kCan); ++i)
-            page.simple(kCanTags[i], kCan[i]);
+        for (Element &e : elements) {
+            e.cache.put(out, scratch, TmiPieceCache::key(record + e.field.offset, e.field.ref.size),
+                        [&](TmiTextBuffer &) { e.write(piece); });
+        }
         out.lit("\t</Page>\r\n");
     }
     out.lit("</TMI>\r\n");
