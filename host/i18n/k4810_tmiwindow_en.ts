@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>K4810_641</source>
-        <translation>Time of the last valid fix</translation>
+        <translation>Last valid fix</translation>
     </message>
     <message>
         <source>K4810_642</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>K4810_648</source>
-        <translation>Distance since the previous point, km</translation>
+        <translation>Last segment, km</translation>
     </message>
     <message>
         <source>K4810_649</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>K4810_650</source>
-        <translation>Seconds since the previous point</translation>
+        <translation>Seconds since the last point</translation>
     </message>
     <message>
         <source>K4810_651</source>
