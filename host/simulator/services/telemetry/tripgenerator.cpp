@@ -279,7 +279,8 @@ TripPage TripGenerator::page(int number) const
     p.stateOut = outputs;
     const bool noSignal = (number % 211) == 7;
     p.gsm = noSignal ? 99 : uint8_t(14 + int(hash01(uint32_t(number) * 31 + 5) * 17));
-    p.module1 = noSignal ? 0x01 : 0x61;
+    // GSM module on and registered at home, clock synchronised, engine running.
+    p.module1 = uint8_t((noSignal ? 0x01 : 0x21) | 0x08 | (engine ? 0x80 : 0));
     const bool door = !engine || (i >= 36 && (cycle % 3) == 1);
     p.stateIn = uint8_t((engine ? 0x01 : 0) | (speed > 0 ? 0x02 : 0) | (door ? 0x04 : 0));
 

@@ -15,7 +15,7 @@ struct TripPage
     uint16_t code = 0;
     uint32_t time = 0;     // seconds since 1970, UTC
     uint8_t state = 0;     // bit 0 valid record, bit 2 guard mode
-    uint8_t module1 = 0;   // bits 0 and 5: GSM module ready
+    uint8_t module1 = 0;   // bit 0 GSM on, 5 registered, 6 roaming, 3 clock synchronised, 7 engine
     uint8_t module2 = 0;   // bits 0..1: guard mode
     uint8_t gsm = 0;       // 0..31, 99 no signal
     uint8_t stateOut = 0;  // bit k: output k + 1 on
