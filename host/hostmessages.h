@@ -32,6 +32,7 @@ enum class ParamKind {
     Value,         // p1 = address of a value block of valueSize bytes (p2 0)
     ValueInt,      // as Value, p2 a plain integer
     ValueUnsized,  // p1 = address of a value block whose layout the host does not know
+    DateTime,      // p1 = address of a QDateTime (tracker time)
     SettingsBlock, // p1 = address of the 1040-byte settings block
     EventName,     // p1 = 16-bit event code, p2 = address of a QString the host fills
     RecordBuffer   // p1 = address of the 1029-byte record buffer of the validity question

@@ -213,6 +213,10 @@ QString MessageFormatter::parameters(const PluginMessage &m)
             return code + QStringLiteral(", ") + arg(m.p2);
         }
         break;
+    case ParamKind::DateTime:
+        if (m.p1.type == T::Address && !m.p1.texts.isEmpty())
+            return QStringLiteral("&time %1").arg(m.p1.firstText());
+        break;
     case ParamKind::Texts4:
     case ParamKind::TextText:
     case ParamKind::ValueUnsized:

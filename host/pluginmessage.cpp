@@ -1,5 +1,7 @@
 #include "host/pluginmessage.h"
 
+#include <QDateTime>
+
 #include <cstring>
 
 using HostMessages::Direction;
@@ -209,6 +211,17 @@ PluginMessage PluginMessage::fromRequest(uint32_t msgId, intptr_t p1, intptr_t p
         break;
     case ParamKind::ValueUnsized:
         m.p1 = isPlausibleAddress(p1) ? MessageArg::address(p1) : MessageArg::invalid(p1);
+        break;
+    case ParamKind::DateTime:
+        // The address is kept for the tracker, which reads the time during
+        // the call; the log shows the time itself.
+        if (isPlausibleAddress(p1) && p1 % intptr_t(alignof(QDateTime)) == 0) {
+            m.p1 = MessageArg::address(p1);
+            const QDateTime *when = reinterpret_cast<const QDateTime *>(p1);
+            m.p1.texts << (when->isValid() ? when->toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")) : QString());
+        } else {
+            m.p1 = MessageArg::invalid(p1);
+        }
         break;
     case ParamKind::EventName:
         m.p1 = MessageArg::integer(p1 & 0xFFFF);

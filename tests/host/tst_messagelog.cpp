@@ -3,6 +3,7 @@
 #include "host/messagelogmodel.h"
 #include "host/pluginmessage.h"
 
+#include <QDateTime>
 #include <QtTest>
 
 #include <cstring>
@@ -130,7 +131,10 @@ void TestMessageLog::readsRequests_data()
                                                     .arg(quint64(addr(keyBlock.constData())), 0, 16);
     QTest::newRow("&text small integer not read") << 2072u << qint64(1) << qint64(0) << "unreadable address 0x1";
     QTest::newRow("&value of unknown layout not read")
-        << 2015u << qint64(0x12345678) << qint64(0) << "&value at 0x12345678";
+        << 2125u << qint64(0x12345678) << qint64(0) << "&value at 0x12345678";
+    static const QDateTime when(QDate(2026, 2, 3), QTime(14, 5, 9), Qt::UTC);
+    QTest::newRow("&date-time of a page") << 2015u << addr(&when) << qint64(0) << "&time 03.02.2026 14:05:09";
+    QTest::newRow("&date-time not at an address") << 2016u << qint64(1) << qint64(0) << "unreadable address 0x1";
     QTest::newRow("event code masked to 16 bits") << 2060u << qint64(0x10003) << addr(&filled) << "code 3 → \"\"";
     QTest::newRow("p2 integer") << 2087u << qint64(0) << qint64(4) << "p2 = 4";
     QTest::newRow("int") << 2032u << qint64(2) << qint64(0) << "p1 = 2";
