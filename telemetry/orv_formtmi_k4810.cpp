@@ -42,6 +42,37 @@ constexpr quint8 kExtendedType = ExtendedRecord::Type;
 
 const char *const kHelpPath = "/Localization/Help/K-4810/k-4810tmi.html";
 
+// What a page answer holds, when it holds all its layout needs.
+enum class Held { Nothing, F8Page, FirstGeneration, SecondGeneration };
+
+Held heldRecord(const uchar *data, int length, int prefix)
+{
+    if (!data || length <= prefix)
+        return Held::Nothing;
+    const uchar *record = data + prefix;
+    const int held = length - prefix;
+    switch (record[0]) {
+    case TmiPage_Vela::F6Type:
+    case F8Record::Type:
+        // As the F8 page object reads it: at least the prefix and an F6
+        // record, which is more than the 101 bytes any page answer needs.
+        return length >= kF8PagePayload ? Held::F8Page : Held::Nothing;
+    case kMaskedType:
+        // The decoder takes the fields that arrive whole; the header must.
+        if (held < MaskedDecoder::HeaderSize)
+            return Held::Nothing;
+        if (record[1] == MaskedDecoder::FirstGeneration)
+            return Held::FirstGeneration;
+        return record[1] == MaskedDecoder::SecondGeneration ? Held::SecondGeneration : Held::Nothing;
+    case kExtendedType:
+        // The two fixed blocks must be there; the dynamic elements are read
+        // only as far as they were received.
+        return held >= ExtendedRecord::DynamicOffset ? Held::SecondGeneration : Held::Nothing;
+    default:
+        return Held::Nothing;
+    }
+}
+
 // Defaults of the settings file's values the window reads.
 constexpr int kDefaultTimeZone = 3;
 const char *const kDefaultModel = "K-4810";
@@ -536,34 +567,23 @@ void orv_FormTmi_K4810::slot_valueChanged_horizontalSlider_Auto_Tmi(int nValue)
 
 orv_FormTmi_K4810::Shown orv_FormTmi_K4810::showPage(const uchar *data, int length, int prefix)
 {
-    if (!data || length < MinimumPayload || length <= prefix)
-        return ShownIgnored;
     const uchar *record = data + prefix;
-    const int held = length - prefix;
-    switch (record[0]) {
-    case TmiPage_Vela::F6Type:
-    case F8Record::Type: {
-        if (length < kF8PagePayload)
-            return ShownIgnored;
+    switch (heldRecord(data, length, prefix)) {
+    case Held::F8Page: {
         const ORV_TmiPage_F8 page(nullptr, data, length, prefix == ShowPrefix);
         showF8(page.record());
         return ShownF8;
     }
-    case kMaskedType:
-        if (record[1] == MaskedDecoder::FirstGeneration) {
-            ui->stackedWidget->setCurrentWidget(ui->page_F8);
-            return ShownF8;
-        }
-        if (record[1] != MaskedDecoder::SecondGeneration)
-            return ShownIgnored;
-        showVela2(TmiPage_Vela2(record, held));
+    case Held::FirstGeneration:
+        ui->stackedWidget->setCurrentWidget(ui->page_F8);
+        return ShownF8;
+    case Held::SecondGeneration:
+        showVela2(TmiPage_Vela2(record, length - prefix));
         return ShownVela2;
-    case kExtendedType:
-        showVela2(TmiPage_Vela2(record, held));
-        return ShownVela2;
-    default:
-        return ShownIgnored;
+    case Held::Nothing:
+        break;
     }
+    return ShownIgnored;
 }
 
 void orv_FormTmi_K4810::showF8(const F8Record &record)
@@ -680,14 +700,15 @@ void orv_FormTmi_K4810::onBalancePage(const uchar *data, int length)
     if (!m_balancePending || m_balanceTimer->isActive())
         return;
     bool ready = false;
-    if (data && length >= MinimumPayload) {
-        const uchar *record = data + Prefix;
-        const int held = length - Prefix;
-        if ((record[0] == TmiPage_Vela::F6Type || record[0] == F8Record::Type) && length >= kF8PagePayload)
-            ready = ORV_TmiPage_F8(nullptr, data, length, false).gsmCondition();
-        else if ((record[0] == kMaskedType && record[1] == MaskedDecoder::SecondGeneration)
-                 || record[0] == kExtendedType)
-            ready = TmiPage_Vela2(record, held).gsmCondition();
+    switch (heldRecord(data, length, Prefix)) {
+    case Held::F8Page:
+        ready = ORV_TmiPage_F8(nullptr, data, length, false).gsmCondition();
+        break;
+    case Held::SecondGeneration:
+        ready = TmiPage_Vela2(data + Prefix, length - Prefix).gsmCondition();
+        break;
+    default:
+        break;
     }
     if (!ready) {
         endBalance();
@@ -888,34 +909,25 @@ void orv_FormTmi_K4810::startDownload(OutputKind kind)
 
 bool orv_FormTmi_K4810::readPage(const uchar *data, int length, int prefix, TakenPage *page)
 {
-    if (!data || length < MinimumPayload || length <= prefix)
-        return false;
     const uchar *record = data + prefix;
-    const int held = length - prefix;
-    switch (record[0]) {
-    case TmiPage_Vela::F6Type:
-    case F8Record::Type:
-        // As the F8 page object reads it: at least the prefix and an F6 record.
-        if (length < kF8PagePayload)
-            return false;
+    switch (heldRecord(data, length, prefix)) {
+    case Held::F8Page:
         page->isF8 = true;
-        page->record = record[0] == TmiPage_Vela::F6Type ? TmiPage_Vela::convertF6(record, held)
-                                                         : F8Record(record, held);
+        page->record = record[0] == TmiPage_Vela::F6Type ? TmiPage_Vela::convertF6(record, length - prefix)
+                                                         : F8Record(record, length - prefix);
         page->number = page->record.numPage();
         return true;
-    case kMaskedType:
-        if (record[1] != MaskedDecoder::FirstGeneration && record[1] != MaskedDecoder::SecondGeneration)
-            return false;
-        [[fallthrough]];
-    case kExtendedType:
+    case Held::FirstGeneration:
+    case Held::SecondGeneration:
         page->isF8 = false;
         page->raw = record;
-        page->rawLength = held;
-        page->number = TmiPage_Vela2(record, held).pageNumber();
+        page->rawLength = length - prefix;
+        page->number = TmiPage_Vela2(record, length - prefix).pageNumber();
         return true;
-    default:
-        return false;
+    case Held::Nothing:
+        break;
     }
+    return false;
 }
 
 void orv_FormTmi_K4810::keepPage(const TakenPage &page, TmiDownloadList &into)

@@ -54,7 +54,6 @@ public:
     };
     enum ClearState { ClearIdle = 30, ClearServer1 = 31, ClearServer2 = 32, ClearServer3 = 33 };
 
-    static constexpr int MinimumPayload = 101;
     static constexpr int Prefix = 3;
     static constexpr int ShowPrefix = 13;
     static constexpr int BalanceTicks = 11;

@@ -182,9 +182,9 @@ QByteArray vela2Masked(quint32 number, quint8 state, quint8 module1)
     return r + fields + QByteArray(80, '\0'); // room beyond the fields, as a full answer has
 }
 
-QByteArray vela2Extended(quint32 number, quint8 state)
+QByteArray vela2Extended(quint32 number, quint8 state, int length = 120)
 {
-    QByteArray r(120, '\0'); // dynamic area of zero elements after the blocks
+    QByteArray r(length, '\0'); // the dynamic area after the blocks holds empty elements
     r[0] = char(0xB1);
     TestPages::put16(r, 1, 77);
     r[4] = 37;
@@ -247,6 +247,7 @@ private slots:
     void download_data();
     void download();
     void downloadWithTheLastPageRightAfterTheFirst();
+    void downloadOfSecondGenerationPages();
     void downloadRequestsLeaveFromTheEventLoop();
     void fileDialogStartsInTheDataDirectory_data();
     void fileDialogStartsInTheDataDirectory();
@@ -423,6 +424,16 @@ void tst_TmiWindow::pageKinds_data()
                                               << QStringLiteral("page_Vela2") << QStringLiteral("812");
     QTest::newRow("extended") << TestPages::payload(vela2Extended(813, 1), 3) << QStringLiteral("page_Vela2")
                               << QStringLiteral("813");
+    // Second-generation records are as long as their fields: shorter than
+    // any F6/F8 page and still whole.
+    QTest::newRow("extended of 58 bytes") << TestPages::payload(vela2Extended(814, 1, 58), 3)
+                                          << QStringLiteral("page_Vela2") << QStringLiteral("814");
+    QTest::newRow("extended cut in its blocks") << TestPages::payload(vela2Extended(815, 1, 57), 3)
+                                                << QStringLiteral("page_Null") << QString();
+    QTest::newRow("masked of 40 bytes") << TestPages::payload(vela2Masked(816, 1, 0).left(40), 3)
+                                        << QStringLiteral("page_Vela2") << QStringLiteral("816");
+    QTest::newRow("masked cut in its header") << TestPages::payload(vela2Masked(817, 1, 0).left(33), 3)
+                                              << QStringLiteral("page_Null") << QString();
 }
 
 void tst_TmiWindow::pageKinds()
@@ -842,6 +853,42 @@ void tst_TmiWindow::downloadWithTheLastPageRightAfterTheFirst()
     QTRY_COMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle);
     QVERIFY(requestsOf(OrvMsg::ReadPageByNumber).empty());
     QCOMPARE(downloadNumbers(m_chosenFile), (QList<quint32>{1, 2}));
+}
+
+void tst_TmiWindow::downloadOfSecondGenerationPages()
+{
+    // A tracker that records extended pages: kept as received, written
+    // into the .tmi file as they came.
+    m_tracker.store(TestPages::route(12, 1705323900, 1));
+    m_tracker.override = [this](const Request &r) {
+        quint32 number = 0;
+        int prefix = 3;
+        if (r.msgId == OrvMsg::ReadPageByNumber) {
+            number = m_tracker.byNumber(r.number).number;
+        } else if (r.msgId == OrvMsg::StartInterval || r.msgId == OrvMsg::ReadPageAtTime) {
+            number = m_tracker.atTime(r.seconds).number;
+            prefix = 13;
+        } else {
+            return QByteArray();
+        }
+        QByteArray record = vela2Extended(number, 1, 96);
+        TestPages::put32(record, 11, m_tracker.pages[number].time);
+        return TestPages::payload(record, prefix);
+    };
+    setInterval(QDateTime(QDate(2024, 1, 15), QTime(13, 5, 30)), QDateTime(QDate(2024, 1, 15), QTime(13, 9, 0)));
+    m_chosenFile = m_dir.filePath(QStringLiteral("extended.tmi"));
+    press("BtnSaveFileToServer");
+    QTRY_COMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle);
+    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+    const QByteArray file = TestFiles::read(m_chosenFile);
+    QCOMPARE(TestPages::get16(file, 19), quint16(8)); // pages 2 .. 9
+    QCOMPARE(file.size(), 128 + 8 * (2 + 96));
+    for (int i = 0; i < 8; ++i) {
+        const int at = 128 + i * 98;
+        QCOMPARE(TestPages::get16(file, at), quint16(96));
+        QCOMPARE(quint8(file[at + 2]), quint8(0xB1));
+        QCOMPARE(TestPages::get32(file, at + 2 + 5), quint32(2 + i));
+    }
 }
 
 void tst_TmiWindow::downloadRequestsLeaveFromTheEventLoop()
