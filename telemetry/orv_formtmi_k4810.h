@@ -154,7 +154,7 @@ public slots:
 
 private:
     // Views.
-    enum Shown { ShownNone, ShownF8, ShownIgnored, ShownVela2 };
+    enum Shown { ShownF8, ShownIgnored, ShownVela2 };
     Shown showPage(const uchar *data, int length, int prefix);
     void showF8(const F8Record &record);
     void showVela2(const TmiPage_Vela2 &page);
