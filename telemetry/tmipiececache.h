@@ -4,7 +4,6 @@
 #include "telemetry/tmitextbuffer.h"
 
 #include <cstring>
-#include <string>
 
 // The text of one piece of an export file (a cell, an element) that
 // depends only on a few raw bytes of the page: kept from the page before
@@ -13,6 +12,11 @@
 class TmiPieceCache
 {
 public:
+    explicit TmiPieceCache(qsizetype capacity = 2048)
+        : m_text(capacity)
+    {
+    }
+
     // The key of up to 8 raw bytes.
     static quint64 key(const quint8 *bytes, int width)
     {
@@ -39,29 +43,26 @@ public:
         }
     }
 
-    // Writes the piece for key: the kept text, or what write(scratch) makes.
+    // Writes the piece for key: the kept text, or what write(text) makes.
     template<typename Write>
-    void put(TmiTextBuffer &out, TmiTextBuffer &scratch, quint64 key, Write &&write)
+    void put(TmiTextBuffer &out, quint64 key, Write &&write)
     {
-        if (m_valid && key == m_key) {
-            out.put(m_text.data(), qsizetype(m_text.size()));
-            return;
+        if (!m_valid || key != m_key) {
+            m_text.reset();
+            write(m_text);
+            if (m_text.hasDrained()) { // longer than the room kept: written, not kept
+                m_valid = false;
+                out.put(m_text.contents());
+                return;
+            }
+            m_key = key;
+            m_valid = true;
         }
-        scratch.reset();
-        write(scratch);
-        if (scratch.hasDrained()) { // longer than the scratch buffer: not kept
-            m_valid = false;
-            out.put(scratch.contents());
-            return;
-        }
-        m_text.assign(scratch.data(), size_t(scratch.size()));
-        m_key = key;
-        m_valid = true;
-        out.put(m_text.data(), qsizetype(m_text.size()));
+        out.put(m_text.data(), m_text.size());
     }
 
 private:
-    std::string m_text;
+    TmiTextBuffer m_text;
     quint64 m_key = 0;
     bool m_valid = false;
 };

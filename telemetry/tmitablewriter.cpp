@@ -9,7 +9,7 @@
 
 #include <QCoreApplication>
 
-#include <array>
+#include <vector>
 
 namespace {
 
@@ -90,8 +90,7 @@ bool TmiTableWriter::write(const TmiDownloadList &pages, const QString &fileName
 
     const int count = pages.count();
     F8Record converted;
-    std::array<TmiPieceCache, ColumnCount> cells;
-    TmiTextBuffer scratch(4096);
+    std::vector<TmiPieceCache> cells(ColumnCount);
     for (int index = 0; index < count && !out.failed(); ++index) {
         if (m_progress)
             m_progress(index, count);
@@ -108,7 +107,7 @@ bool TmiTableWriter::write(const TmiDownloadList &pages, const QString &fileName
             const F8Field &f = F8Layout::fields[size_t(column)];
             const FieldRef &field = FieldTable::member(f.member);
             const quint8 *bytes = record + f.offset;
-            cells[size_t(column)].put(out, scratch, TmiPieceCache::key(bytes, field.size),
+            cells[size_t(column)].put(out, TmiPieceCache::key(bytes, field.size),
                                       [&](TmiTextBuffer &text) { format.value(text, field, bytes); });
         }
         out.lit("\r\n");

@@ -34,10 +34,13 @@ struct Civil
     int year, month, day, hour, minute, second;
 };
 
-Civil civil(quint32 seconds)
+struct CivilDate
 {
-    const qint64 days = qint64(seconds / 86400);
-    const int rest = int(seconds % 86400);
+    int year, month, day;
+};
+
+CivilDate civilDate(qint64 days)
+{
     // Days since 1970-01-01 to a proleptic Gregorian date.
     const qint64 z = days + 719468;
     const qint64 era = z / 146097;
@@ -48,7 +51,21 @@ Civil civil(quint32 seconds)
     const int day = int(doy - (153 * mp + 2) / 5 + 1);
     const int month = int(mp < 10 ? mp + 3 : mp - 9);
     const int year = int(yoe + era * 400 + (month <= 2 ? 1 : 0));
-    return {year, month, day, rest / 3600, rest / 60 % 60, rest % 60};
+    return {year, month, day};
+}
+
+Civil civil(quint32 seconds)
+{
+    // Consecutive pages nearly always fall on the same day.
+    thread_local qint64 lastDays = -1;
+    thread_local CivilDate lastDate{1970, 1, 1};
+    const qint64 days = qint64(seconds / 86400);
+    const int rest = int(seconds % 86400);
+    if (days != lastDays) {
+        lastDate = civilDate(days);
+        lastDays = days;
+    }
+    return {lastDate.year, lastDate.month, lastDate.day, rest / 3600, rest / 60 % 60, rest % 60};
 }
 
 char *fourDigits(char *p, int value)
@@ -71,6 +88,9 @@ char *shortestOf(char *p, T value)
     return result.ptr;
 }
 
+// The exact value times scale, rounded half away from zero.
+quint64 exactScaled(double value, quint64 scale);
+
 } // namespace
 
 namespace TmiText {
@@ -82,15 +102,48 @@ char *decimal(char *p, qint64 value)
 
 char *fixed(char *p, double value, int decimals)
 {
-    if (decimals < 0 || decimals > 9 || !std::isfinite(value) || std::fabs(value) >= 9.0e15)
+    if (decimals < 0 || decimals > 9 || !std::isfinite(value) || std::fabs(value) >= 9.0e15
+        || std::fabs(value) * double(kPowersOf10[decimals]) >= 1.0e19)
         return copyLatin1(p, QString::number(value, 'f', decimals));
+    const quint64 scale = kPowersOf10[decimals];
+    quint64 total;
+    // Scaled in doubles, the product is off by at most an ulp or two; only
+    // a fraction that close to one half needs the exact product.
+    const double scaled = std::fabs(value) * double(scale);
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (scaled < 4.0e15 && std::fabs(fraction - 0.5) > scaled * 1e-15 + 1e-300) {
+        total = quint64(whole) + (fraction > 0.5 ? 1 : 0);
+    } else {
+        total = exactScaled(value, scale);
+    }
+    if (value < 0)
+        *p++ = '-';
+    p = std::to_chars(p, p + 24, total / scale).ptr;
+    if (decimals > 0) {
+        *p++ = '.';
+        quint64 digits = total % scale;
+        for (int i = decimals - 1; i >= 0; --i) {
+            p[i] = char('0' + digits % 10);
+            digits /= 10;
+        }
+        p += decimals;
+    }
+    return p;
+}
+
+} // namespace TmiText
+
+namespace {
+
+quint64 exactScaled(double value, quint64 scale)
+{
     // value = mantissa * 2^exponent exactly; scaled by 10^decimals it is
     // rounded half away from zero, which is how Qt rounds.
     int exponent = 0;
     const double fraction = std::frexp(std::fabs(value), &exponent);
     const quint64 mantissa = quint64(std::ldexp(fraction, 53));
     exponent -= 53;
-    const quint64 scale = kPowersOf10[decimals];
     unsigned __int128 scaled = static_cast<unsigned __int128>(mantissa) * scale;
     if (exponent >= 0) {
         scaled <<= exponent; // below 2^53 * 10^9 << 0: no overflow
@@ -105,21 +158,12 @@ char *fixed(char *p, double value, int decimals)
             scaled = whole + (rest >= half ? 1 : 0);
         }
     }
-    if (value < 0)
-        *p++ = '-';
-    const quint64 total = quint64(scaled);
-    p = std::to_chars(p, p + 24, total / scale).ptr;
-    if (decimals > 0) {
-        *p++ = '.';
-        quint64 digits = total % scale;
-        for (int i = decimals - 1; i >= 0; --i) {
-            p[i] = char('0' + digits % 10);
-            digits /= 10;
-        }
-        p += decimals;
-    }
-    return p;
+    return quint64(scaled);
 }
+
+} // namespace
+
+namespace TmiText {
 
 char *shortestFixed(char *p, double value)
 {

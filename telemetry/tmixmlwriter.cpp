@@ -88,10 +88,11 @@ class PageWriter
 {
 public:
     PageWriter(TmiTextBuffer &out, const TmiTextFormat &format)
-        : m_out(out)
+        : m_out(&out)
         , m_format(format)
     {
     }
+    void setOut(TmiTextBuffer &out) { m_out = &out; }
 
     void setRecord(const quint8 *record) { m_record = record; }
     const quint8 *at(const Field &f) const { return m_record + f.offset; }
@@ -101,48 +102,48 @@ public:
     // "\t\t<Tag Value=\"raw\">"
     void open(const char *tag, const Field &f)
     {
-        m_out.lit("\t\t<");
-        m_out.put(tag, qsizetype(std::strlen(tag)));
-        m_out.lit(" Value=\"");
+        m_out->lit("\t\t<");
+        m_out->put(tag, qsizetype(std::strlen(tag)));
+        m_out->lit(" Value=\"");
         raw(f);
-        m_out.lit("\">");
+        m_out->lit("\">");
     }
     void openNumber(const char *tag, qint64 value)
     {
-        m_out.lit("\t\t<");
-        m_out.put(tag, qsizetype(std::strlen(tag)));
-        m_out.lit(" Value=\"");
-        m_out.advanceTo(TmiText::decimal(m_out.space(), value));
-        m_out.lit("\">");
+        m_out->lit("\t\t<");
+        m_out->put(tag, qsizetype(std::strlen(tag)));
+        m_out->lit(" Value=\"");
+        m_out->advanceTo(TmiText::decimal(m_out->space(), value));
+        m_out->lit("\">");
     }
     void close(const char *tag)
     {
-        m_out.lit("</");
-        m_out.put(tag, qsizetype(std::strlen(tag)));
-        m_out.lit(">\r\n");
+        m_out->lit("</");
+        m_out->put(tag, qsizetype(std::strlen(tag)));
+        m_out->lit(">\r\n");
     }
     void closeParent(const char *tag)
     {
-        m_out.lit("\t\t</");
-        m_out.put(tag, qsizetype(std::strlen(tag)));
-        m_out.lit(">\r\n");
+        m_out->lit("\t\t</");
+        m_out->put(tag, qsizetype(std::strlen(tag)));
+        m_out->lit(">\r\n");
     }
     // "\t\t\t<child>" ... "</child>\r\n" around what the caller writes.
     void child(const char *tag)
     {
-        m_out.lit("\t\t\t<");
-        m_out.put(tag, qsizetype(std::strlen(tag)));
-        m_out.put('>');
+        m_out->lit("\t\t\t<");
+        m_out->put(tag, qsizetype(std::strlen(tag)));
+        m_out->put('>');
     }
 
     void raw(const Field &f)
     {
         if (f.ref.type == WireType::F32)
-            m_out.advanceTo(TmiText::shortest(m_out.space(), TmiBytes::readFloat(at(f))));
+            m_out->advanceTo(TmiText::shortest(m_out->space(), TmiBytes::readFloat(at(f))));
         else
-            m_out.advanceTo(TmiText::decimal(m_out.space(), integer(f)));
+            m_out->advanceTo(TmiText::decimal(m_out->space(), integer(f)));
     }
-    void text(const Field &f) { m_format.value(m_out, f.ref, at(f)); }
+    void text(const Field &f) { m_format.value(*m_out, f.ref, at(f)); }
 
     // <Tag Value="raw">text</Tag>
     void simple(const char *tag, const Field &f)
@@ -155,7 +156,7 @@ public:
     void withChild(const char *tag, const Field &f, const char *childTag)
     {
         open(tag, f);
-        m_out.lit("\r\n");
+        m_out->lit("\r\n");
         child(childTag);
         text(f);
         close(childTag);
@@ -169,11 +170,11 @@ public:
         close(tag);
     }
 
-    TmiTextBuffer &out() { return m_out; }
+    TmiTextBuffer &out() { return *m_out; }
     const TmiTextFormat &format() const { return m_format; }
 
 private:
-    TmiTextBuffer &m_out;
+    TmiTextBuffer *m_out;
     const TmiTextFormat &m_format;
     const quint8 *m_record = nullptr;
 };
@@ -278,11 +279,10 @@ bool TmiXmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
     {
         Field field;
         std::function<void(PageWriter &)> write;
-        TmiPieceCache cache;
     };
     std::vector<Element> elements;
     auto add = [&elements](const Field &field, std::function<void(PageWriter &)> write) {
-        elements.push_back({field, std::move(write), TmiPieceCache()});
+        elements.push_back({field, std::move(write)});
     };
     constexpr Field kType{FieldRef{0, 0, 0xFF, 1, WireType::U8, ValueFormat::Decimal}, 0};
     add(kType, [](PageWriter &w) {
@@ -402,8 +402,8 @@ bool TmiXmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
     for (size_t i = 0; i < std::size(kCan); ++i)
         add(kCan[i], [i](PageWriter &w) { w.simple(kCanTags[i], kCan[i]); });
 
-    TmiTextBuffer scratch(16384);
-    PageWriter piece(scratch, format);
+    std::vector<TmiPieceCache> caches(elements.size());
+    PageWriter piece(out, format);
     F8Record converted;
     for (int index = 0; index < count && !out.failed(); ++index) {
         if (m_progress)
@@ -419,9 +419,13 @@ bool TmiXmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
         out.lit("\t<Page page=\"");
         out.advanceTo(TmiText::decimal(out.space(), index));
         out.lit("\">\r\n");
-        for (Element &e : elements) {
-            e.cache.put(out, scratch, TmiPieceCache::key(record + e.field.offset, e.field.ref.size),
-                        [&](TmiTextBuffer &) { e.write(piece); });
+        for (size_t i = 0; i < elements.size(); ++i) {
+            const Element &e = elements[i];
+            caches[i].put(out, TmiPieceCache::key(record + e.field.offset, e.field.ref.size),
+                          [&](TmiTextBuffer &text) {
+                              piece.setOut(text);
+                              e.write(piece);
+                          });
         }
         out.lit("\t</Page>\r\n");
     }

@@ -110,6 +110,9 @@ void tst_TmiWriters::fixedRoundsAsQtDoes_data()
     QTest::newRow("minutes") << 45.0 << 4;
     QTest::newRow("tiny") << 1e-300 << 2;
     QTest::newRow("float max") << double(std::numeric_limits<float>::max()) << 2;
+    QTest::newRow("large, four decimals") << 8.9e15 << 4;
+    QTest::newRow("just above a tie") << 0.12500000000000003 << 2;
+    QTest::newRow("just below a tie") << 0.12499999999999999 << 2;
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 2;
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << 2;
 }
@@ -122,12 +125,17 @@ void tst_TmiWriters::fixedRoundsAsQtDoes()
     const QByteArray ours(text, TmiText::fixed(text, value, decimals) - text);
     QCOMPARE(ours, QString::number(value, 'f', decimals).toLatin1());
 
-    // And a sweep of floats (the speed, run and way fields) around it.
+    // And a sweep of floats (the speed, run and way fields, many of them
+    // exact ties) and of millivolts.
     QRandomGenerator random(1234);
     for (int i = 0; i < 20000; ++i) {
         const float f = float(random.bounded(2000000) - 1000000) / float(1 << random.bounded(12));
         const QByteArray got(text, TmiText::fixed(text, double(f), 2) - text);
         QCOMPARE(got, QString::number(double(f), 'f', 2).toLatin1());
+    }
+    for (int mv = 0; mv <= 65535; mv += 7) {
+        const QByteArray got(text, TmiText::fixed(text, mv / 1000.0, 2) - text);
+        QCOMPARE(got, QString::number(mv / 1000.0, 'f', 2).toLatin1());
     }
 }
 
