@@ -1020,19 +1020,40 @@ void orv_FormTmi_K4810::queueDownloadRequest()
         }
         ++m_requestedNumber;
     }
+    if (m_sendingRequests) {
+        // Answered inside send: the loop in sendDownloadRequest, which the
+        // event loop called, sends the next one once this handler returned.
+        m_nextRequestDue = true;
+        return;
+    }
     const quint64 generation = m_downloadGeneration;
     QMetaObject::invokeMethod(this, [this, generation] { sendDownloadRequest(generation); }, Qt::QueuedConnection);
 }
 
 void orv_FormTmi_K4810::sendDownloadRequest(quint64 generation)
 {
-    if (generation != m_downloadGeneration)
-        return; // cancelled or ended meanwhile
-    m_requestOutstanding = true;
-    if (m_downloadState == DownloadLastPage)
-        requestPageAt(OrvMsg::ReadPageAtTime, m_lastPageTime);
-    else if (m_downloadState == DownloadPages)
-        requestPageNumber(m_requestedNumber);
+    // Called from the event loop. While the host answers inside send, the
+    // requests follow one another here, each after the handler of the
+    // answer before it has returned, so nothing nests; after a slice of
+    // time the event loop gets its turn, so the window stays responsive.
+    QElapsedTimer slice;
+    slice.start();
+    m_sendingRequests = true;
+    bool due = true;
+    while (due && generation == m_downloadGeneration) {
+        m_nextRequestDue = false;
+        m_requestOutstanding = true;
+        if (m_downloadState == DownloadLastPage)
+            requestPageAt(OrvMsg::ReadPageAtTime, m_lastPageTime);
+        else if (m_downloadState == DownloadPages)
+            requestPageNumber(m_requestedNumber);
+        due = m_nextRequestDue;
+        if (slice.elapsed() >= RequestSliceMs)
+            break;
+    }
+    m_sendingRequests = false;
+    if (due && generation == m_downloadGeneration)
+        QMetaObject::invokeMethod(this, [this, generation] { sendDownloadRequest(generation); }, Qt::QueuedConnection);
 }
 
 void orv_FormTmi_K4810::showDownloadProgress(quint32 number)

@@ -59,6 +59,9 @@ public:
     static constexpr int BalanceTicks = 11;
     static constexpr int DefaultTickMs = 1000;
     static constexpr int ProgressIntervalMs = 100;
+    // The longest run of download requests answered inside send before the
+    // event loop gets its turn.
+    static constexpr int RequestSliceMs = 20;
 
     explicit orv_FormTmi_K4810(ORV_Device_K4810 *device);
     ~orv_FormTmi_K4810() override;
@@ -221,6 +224,8 @@ private:
     QString m_fileName;
     QDateTime m_lastPageTime;       // the interval's end, as the user chose it
     bool m_requestOutstanding = false;
+    bool m_sendingRequests = false; // inside the request loop of sendDownloadRequest
+    bool m_nextRequestDue = false;  // an answer inside send asked for the next request
     bool m_dropNextPage = false;
     quint32 m_firstNumber = 0;
     quint32 m_lastNumber = 0;

@@ -21,6 +21,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <functional>
@@ -249,6 +250,7 @@ private slots:
     void downloadWithTheLastPageRightAfterTheFirst();
     void downloadOfSecondGenerationPages();
     void downloadRequestsLeaveFromTheEventLoop();
+    void downloadLetsTheEventLoopRun();
     void fileDialogStartsInTheDataDirectory_data();
     void fileDialogStartsInTheDataDirectory();
     void endBeforeStartSendsNothing();
@@ -905,6 +907,32 @@ void tst_TmiWindow::downloadRequestsLeaveFromTheEventLoop()
     QCOMPARE(m_window->downloadList().count(), 1);
     QTRY_COMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle);
     QCOMPARE(downloadNumbers(m_chosenFile).size(), 9);
+}
+
+void tst_TmiWindow::downloadLetsTheEventLoopRun()
+{
+    // A host that answers inside send and takes its time: the window still
+    // gets events (repaints, the Cancel button) while the pages come in.
+    m_tracker.store(TestPages::route(1000, 1705323900, 1));
+    m_tracker.insideSend = true;
+    g_answer = [this](const Request &r) {
+        QThread::usleep(100);
+        m_tracker.answer(r);
+    };
+    int turns = 0;
+    QTimer tick;
+    connect(&tick, &QTimer::timeout, this, [&] {
+        if (m_window->downloadState() == orv_FormTmi_K4810::DownloadPages)
+            ++turns;
+    });
+    tick.start(0);
+    setInterval(QDateTime(QDate(2024, 1, 15), QTime(13, 5, 0)), QDateTime(QDate(2024, 1, 15), QTime(21, 24, 30)));
+    m_chosenFile = m_dir.filePath(QStringLiteral("slow.csv"));
+    press("BtnSaveToExcel");
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle, 30000);
+    QCOMPARE(downloadNumbers(m_chosenFile).size(), 1000);
+    QVERIFY2(turns >= 3, qPrintable(QString::number(turns)));
+    QVERIFY(g_maxDepth <= 2);
 }
 
 void tst_TmiWindow::fileDialogStartsInTheDataDirectory_data()
