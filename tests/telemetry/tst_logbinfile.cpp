@@ -21,6 +21,7 @@ private slots:
     void checksums_data();
     void checksums();
     void recordCrcIsIncremental();
+    void recordCrcFollowsTheByteRule();
 
     void onePageFile();
     void identifiers_data();
@@ -83,6 +84,42 @@ void TestLogBinFile::recordCrcIsIncremental()
     QCOMPARE(crc.value(), ORV_LogBinFile::recordCrc(data.constData(), data.size()));
     crc.reset();
     QCOMPARE(crc.value(), 0u);
+}
+
+// The checksum as the file layout defines it, one byte at a time, against
+// the one the writer computes, for every length around its 8-byte steps
+// and for pieces of every alignment.
+void TestLogBinFile::recordCrcFollowsTheByteRule()
+{
+    quint32 table[256];
+    for (quint32 i = 0; i < 256; ++i) {
+        quint32 c = i;
+        for (int k = 0; k < 8; ++k)
+            c = (c & 1) ? (c >> 1) ^ 0xEDB88320u : c >> 1;
+        table[i] = c;
+    }
+    auto byteRule = [&](const QByteArray &bytes) {
+        quint32 crc = 0;
+        for (char b : bytes)
+            crc = ((crc >> 8) ^ table[(crc ^ quint8(b)) & 0xFF]) ^ 0xD202EF8Du;
+        return crc;
+    };
+    QByteArray data(300, '\0');
+    quint32 x = 12345;
+    for (char &c : data) {
+        x = x * 1103515245u + 12345u;
+        c = char(x >> 16);
+    }
+    for (int length = 0; length <= 40; ++length)
+        QCOMPARE(ORV_LogBinFile::recordCrc(data.constData(), length), byteRule(data.left(length)));
+    QCOMPARE(ORV_LogBinFile::recordCrc(data.constData(), data.size()), byteRule(data));
+    for (int split = 0; split < 17; ++split) {
+        ORV_LogBinFile::RecordCrc crc;
+        crc.update(data.constData(), split);
+        crc.update(data.constData() + split, 3);
+        crc.update(data.constData() + split + 3, data.size() - split - 3);
+        QCOMPARE(crc.value(), byteRule(data));
+    }
 }
 
 // One F8 page: 128 + 2 + 34 + 127 = 291 bytes, every byte accounted for.
