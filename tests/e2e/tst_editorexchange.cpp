@@ -3,6 +3,7 @@
 // it to the tracker, and the host receives it block by block.
 
 #include "host/pluginlibrary.h"
+#include "tests/support/uiautomation.h"
 #include "tests/support/testfiles.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <QTimer>
 
 #include <functional>
+
+using namespace UiAutomation;
 
 namespace {
 
@@ -62,33 +65,6 @@ int32_t i32(const QByteArray &b, int offset)
 intptr_t addr(const void *p)
 {
     return reinterpret_cast<intptr_t>(p);
-}
-
-QWidget *topLevel(const QString &name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name)
-            return w;
-    }
-    return nullptr;
-}
-
-// Answers the editor's closing question with its first (accepting) button.
-void acceptNextQuestion()
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            for (QAbstractButton *b : box->buttons()) {
-                if (box->buttonRole(b) == QMessageBox::AcceptRole) {
-                    b->click();
-                    break;
-                }
-            }
-            poll->deleteLater();
-        }
-    });
-    poll->start(5);
 }
 
 } // namespace

@@ -5,12 +5,15 @@
 // order: the first ones see the plug-in before Initialize.
 
 #include "host/pluginlibrary.h"
+#include "tests/support/uiautomation.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
 #include <vector>
+
+using namespace UiAutomation;
 
 namespace {
 
@@ -47,15 +50,6 @@ int32_t hostB(uint32_t target, uint32_t msgId, intptr_t p1, intptr_t)
 intptr_t addr(const void *p)
 {
     return reinterpret_cast<intptr_t>(p);
-}
-
-QWidget *topLevel(const QString &objectName)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == objectName)
-            return w;
-    }
-    return nullptr;
 }
 
 } // namespace

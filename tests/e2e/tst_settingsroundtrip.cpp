@@ -6,6 +6,7 @@
 // is the built libk4810.so, reached only through its exports.
 
 #include "host/pluginhost.h"
+#include "tests/support/uiautomation.h"
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/simulatedtracker.h"
 
@@ -18,16 +19,9 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
+using namespace UiAutomation;
 
-QWidget *topLevel(const QString &name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name)
-            return w;
-    }
-    return nullptr;
-}
+namespace {
 
 QLineEdit *boundEdit(QWidget *editor, const QString &page, const QString &path)
 {
@@ -39,23 +33,6 @@ QLineEdit *boundEdit(QWidget *editor, const QString &page, const QString &path)
             return e;
     }
     return nullptr;
-}
-
-void acceptNextQuestion()
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            for (QAbstractButton *b : box->buttons()) {
-                if (box->buttonRole(b) == QMessageBox::AcceptRole) {
-                    b->click();
-                    break;
-                }
-            }
-            poll->deleteLater();
-        }
-    });
-    poll->start(5);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // by a reader the plug-in did not write.
 
 #include "host/pluginhost.h"
+#include "tests/support/uiautomation.h"
 #include "host/simulator/services/telemetry/telemetryservice.h"
 #include "host/simulator/simulatedtracker.h"
 #include "tests/support/testfiles.h"
@@ -22,34 +23,14 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace UiAutomation;
+
 namespace {
 
 constexpr uint32_t kTripEnd = 1767225600; // 2026-01-01 00:00:00 UTC
 constexpr int kStored = 1100;
 constexpr int kFirst = 51;
 constexpr int kLast = 1050;
-
-QWidget *topLevel(const QString &name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name)
-            return w;
-    }
-    return nullptr;
-}
-
-void answerNextFileDialog(const QString &path)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, path] {
-        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-            dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-            poll->deleteLater();
-        }
-    });
-    poll->start(5);
-}
 
 QDateTime wallClock(uint32_t seconds)
 {

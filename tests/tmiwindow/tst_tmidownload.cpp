@@ -6,6 +6,7 @@
 // text file, and a reader of the .tmi layout written here.
 
 #include "host/pluginlibrary.h"
+#include "tests/support/uiautomation.h"
 #include "tests/support/testfiles.h"
 #include "tests/support/tmifilereader.h"
 #include "tests/tmiwindow/tmitestpages.h"
@@ -25,6 +26,8 @@
 
 #include <array>
 #include <map>
+
+using namespace UiAutomation;
 
 namespace {
 
@@ -100,29 +103,6 @@ int32_t callback(uint32_t target, uint32_t msgId, intptr_t p1, intptr_t p2)
 intptr_t addr(const void *p)
 {
     return reinterpret_cast<intptr_t>(p);
-}
-
-QWidget *topLevel(const QString &name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name)
-            return w;
-    }
-    return nullptr;
-}
-
-// Answers the next file dialog with a file name.
-void answerNextFileDialog(const QString &path)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, path] {
-        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-            dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-            poll->deleteLater();
-        }
-    });
-    poll->start(5);
 }
 
 QString tool(const QString &name)

@@ -1,0 +1,59 @@
+#ifndef UIAUTOMATION_H
+#define UIAUTOMATION_H
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+
+// What a user does in the plug-in's windows, for suites that reach them
+// only through the exports (header-only; the suites link QtWidgets).
+namespace UiAutomation {
+
+// A top-level window by object name, or null.
+inline QWidget *topLevel(const QString &objectName)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == objectName)
+            return w;
+    }
+    return nullptr;
+}
+
+// Answers the next modal message box with its accepting button.
+inline void acceptNextQuestion()
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            for (QAbstractButton *b : box->buttons()) {
+                if (box->buttonRole(b) == QMessageBox::AcceptRole) {
+                    b->click();
+                    break;
+                }
+            }
+            poll->deleteLater();
+        }
+    });
+    poll->start(5);
+}
+
+// Answers the next file dialog with a file name.
+inline void answerNextFileDialog(const QString &path)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, path] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+            poll->deleteLater();
+        }
+    });
+    poll->start(5);
+}
+
+} // namespace UiAutomation
+
+#endif // UIAUTOMATION_H
