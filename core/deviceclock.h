@@ -7,7 +7,7 @@
 // Conversion between the tracker's clock and the local time shown to the
 // user: a whole-hour zone offset and, optionally, the European summer-time
 // shift (from 02:00 on the last Sunday of March to 02:00 on the last Sunday
-// of October, in the same time spec as the value converted).
+// of October, in UTC or in local time, as the value converted is).
 class DeviceClock
 {
 public:

@@ -47,13 +47,13 @@ QByteArray makeSettingsFile(qsizetype minBytes)
     root->setText(QStringLiteral("vendor"), "QUARTOLINK");
     root->setText(QStringLiteral("version"), "2.7");
     root->commit();
-    for (const SettingsSectionSpec *spec : SettingsCatalogue::sections()) {
-        SettingsValues v = SettingsCatalogue::defaults(*spec);
-        for (const SettingsKey &k : *spec) {
+    for (const SettingsTable *table : SettingsCatalogue::sections()) {
+        SettingsValues v = SettingsCatalogue::defaults(*table);
+        for (const SettingsKey &k : *table) {
             if (k.type == SettingsKey::Text && k.defaultKind == SettingsKey::Literal && !*k.text)
                 v.set(k.path(), QStringLiteral("Автобус № 12 <парк> & депо"));
         }
-        SettingsCatalogue::save(*root, *spec, v);
+        SettingsCatalogue::save(*root, *table, v);
     }
     CXmlElement *device = one.root();
     const int sections = device->childCount();

@@ -369,9 +369,9 @@ const SettingsKey kGuardProfiles[] = {
 };
 
 template <size_t N>
-constexpr SettingsSectionSpec spec(const char *name, const char *pageClass, const SettingsKey (&keys)[N])
+constexpr SettingsTable table(const char *name, const char *pageClass, const SettingsKey (&keys)[N])
 {
-    SettingsSectionSpec s;
+    SettingsTable s;
     s.name = name;
     s.pageClass = pageClass;
     s.keys = keys;
@@ -379,14 +379,14 @@ constexpr SettingsSectionSpec spec(const char *name, const char *pageClass, cons
     return s;
 }
 
-const SettingsSectionSpec kSections[] = {
-    spec("TRANSFER", "ORV_FormTransfer", kTransfer),
-    spec("TRACK", "ORV_FormTrack", kTrack),
-    spec("SYSTEM", "ORV_FormSystem", kSystem),
-    spec("TEMP_SENSORS", "ORV_FormTempSensors", kTempSensors),
-    spec("SENSORS", "ORV_FormSensors", kSensors),
-    spec("OUTPUT_LINES", "ORV_FormOutputLines", kOutputLines),
-    spec("GUARD_PROFILES", "ORV_FormGuard", kGuardProfiles),
+const SettingsTable kSections[] = {
+    table("TRANSFER", "ORV_FormTransfer", kTransfer),
+    table("TRACK", "ORV_FormTrack", kTrack),
+    table("SYSTEM", "ORV_FormSystem", kSystem),
+    table("TEMP_SENSORS", "ORV_FormTempSensors", kTempSensors),
+    table("SENSORS", "ORV_FormSensors", kSensors),
+    table("OUTPUT_LINES", "ORV_FormOutputLines", kOutputLines),
+    table("GUARD_PROFILES", "ORV_FormGuard", kGuardProfiles),
 };
 
 QString latin1(const char *s)
@@ -398,20 +398,20 @@ QString latin1(const char *s)
 
 // ------------------------------------------------------------ lookups
 
-const QList<const SettingsSectionSpec *> &SettingsCatalogue::sections()
+const QList<const SettingsTable *> &SettingsCatalogue::sections()
 {
-    static const QList<const SettingsSectionSpec *> list = [] {
-        QList<const SettingsSectionSpec *> l;
-        for (const SettingsSectionSpec &s : kSections)
+    static const QList<const SettingsTable *> list = [] {
+        QList<const SettingsTable *> l;
+        for (const SettingsTable &s : kSections)
             l.append(&s);
         return l;
     }();
     return list;
 }
 
-const SettingsSectionSpec *SettingsCatalogue::section(QStringView name)
+const SettingsTable *SettingsCatalogue::section(QStringView name)
 {
-    for (const SettingsSectionSpec *s : sections()) {
+    for (const SettingsTable *s : sections()) {
         if (name == QLatin1String(s->name))
             return s;
     }
@@ -420,7 +420,7 @@ const SettingsSectionSpec *SettingsCatalogue::section(QStringView name)
 
 const SettingsKey *SettingsCatalogue::find(QStringView sectionName, QStringView path)
 {
-    const SettingsSectionSpec *s = section(sectionName);
+    const SettingsTable *s = section(sectionName);
     return s ? s->find(path) : nullptr;
 }
 
@@ -428,7 +428,7 @@ const SettingsKey *SettingsCatalogue::find(QStringView sectionName, QStringView 
 
 namespace {
 
-QVariant storedDefault(const SettingsSectionSpec &spec, const SettingsKey &key)
+QVariant storedDefault(const SettingsTable &table, const SettingsKey &key)
 {
     switch (key.type) {
     case SettingsKey::Int:
@@ -437,7 +437,7 @@ QVariant storedDefault(const SettingsSectionSpec &spec, const SettingsKey &key)
         return key.number;
     case SettingsKey::Text:
         if (key.defaultKind == SettingsKey::TextKey)
-            return QCoreApplication::translate(spec.pageClass, key.text);
+            return QCoreApplication::translate(table.pageClass, key.text);
         return latin1(key.text ? key.text : "");
     }
     return QVariant();
@@ -445,24 +445,24 @@ QVariant storedDefault(const SettingsSectionSpec &spec, const SettingsKey &key)
 
 } // namespace
 
-QVariant SettingsCatalogue::defaultValue(const SettingsSectionSpec &spec, const SettingsKey &key)
+QVariant SettingsCatalogue::defaultValue(const SettingsTable &table, const SettingsKey &key)
 {
-    return SettingsConversion::toShown(key.conversion, storedDefault(spec, key));
+    return SettingsConversion::toShown(key.conversion, storedDefault(table, key));
 }
 
-SettingsValues SettingsCatalogue::defaults(const SettingsSectionSpec &spec)
+SettingsValues SettingsCatalogue::defaults(const SettingsTable &table)
 {
     SettingsValues values;
-    for (const SettingsKey &key : spec) {
+    for (const SettingsKey &key : table) {
         if (!key.isWriteOnly())
-            values.set(key.path(), defaultValue(spec, key));
+            values.set(key.path(), defaultValue(table, key));
     }
     return values;
 }
 
 // ------------------------------------------------------------ load
 
-SettingsValues SettingsCatalogue::load(const SettingsSection *section, const SettingsSectionSpec &spec)
+SettingsValues SettingsCatalogue::load(const SettingsSection *section, const SettingsTable &table)
 {
     SettingsValues values;
     const bool valid = section && section->isValid() && !section->isDocument();
@@ -486,7 +486,7 @@ SettingsValues SettingsCatalogue::load(const SettingsSection *section, const Set
         return it->second;
     };
 
-    for (const SettingsKey &key : spec) {
+    for (const SettingsKey &key : table) {
         if (key.isWriteOnly())
             continue;
         if (key.isLegacy() && isPresent(key.onlyWithout))
@@ -502,7 +502,7 @@ SettingsValues SettingsCatalogue::load(const SettingsSection *section, const Set
             stored = h ? h->getFloat(name, key.number) : key.number;
             break;
         case SettingsKey::Text: {
-            const QString def = storedDefault(spec, key).toString();
+            const QString def = storedDefault(table, key).toString();
             stored = h ? h->getText(name, def) : def;
             break;
         }
@@ -514,13 +514,13 @@ SettingsValues SettingsCatalogue::load(const SettingsSection *section, const Set
 
 // ------------------------------------------------------------ save
 
-QVariant SettingsCatalogue::storedValue(const SettingsSectionSpec &spec, const SettingsKey &key,
+QVariant SettingsCatalogue::storedValue(const SettingsTable &table, const SettingsKey &key,
                                        const SettingsValues &values)
 {
     if (key.derive)
         return key.derive(values);
     const QString path = key.path();
-    const QVariant shown = values.contains(path) ? values.value(path) : defaultValue(spec, key);
+    const QVariant shown = values.contains(path) ? values.value(path) : defaultValue(table, key);
     return SettingsConversion::toStored(key.conversion, shown);
 }
 
@@ -537,19 +537,19 @@ QString SettingsCatalogue::storedText(const SettingsKey &key, const QVariant &st
     return QString();
 }
 
-bool SettingsCatalogue::save(SettingsSection &parent, const SettingsSectionSpec &spec, const SettingsValues &values)
+bool SettingsCatalogue::save(SettingsSection &parent, const SettingsTable &table, const SettingsValues &values)
 {
-    std::unique_ptr<SettingsSection> section = parent.section(latin1(spec.name), 0);
+    std::unique_ptr<SettingsSection> section = parent.section(latin1(table.name), 0);
     if (!section)
         return false;
-    section->setText(QString::fromLatin1(PageKey), latin1(spec.name));
+    section->setText(QString::fromLatin1(PageKey), latin1(table.name));
 
     QStringList written;
-    for (const SettingsKey &key : spec) {
+    for (const SettingsKey &key : table) {
         if (key.isLegacy())
             continue;
         if (key.isEntry()) {
-            const QVariant stored = storedValue(spec, key, values);
+            const QVariant stored = storedValue(table, key, values);
             if (key.type == SettingsKey::Int)
                 section->addValue(latin1(key.key), stored.toInt());
             else
@@ -563,10 +563,10 @@ bool SettingsCatalogue::save(SettingsSection &parent, const SettingsSectionSpec 
         std::unique_ptr<SettingsSection> sub = section->section(subName, 3);
         if (!sub)
             return false;
-        for (const SettingsKey &k : spec) {
+        for (const SettingsKey &k : table) {
             if (k.isEntry() || k.isLegacy() || qstrcmp(k.subSection, key.subSection) != 0)
                 continue;
-            const QVariant stored = storedValue(spec, k, values);
+            const QVariant stored = storedValue(table, k, values);
             if (k.type == SettingsKey::Int)
                 sub->setInt(latin1(k.key), stored.toInt());
             else

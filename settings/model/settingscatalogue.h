@@ -24,20 +24,20 @@ public:
     static constexpr const char *PageKey = "page";
 
     // The sections of this catalogue in page order.
-    static const QList<const SettingsSectionSpec *> &sections();
-    static const SettingsSectionSpec *section(QStringView name);
+    static const QList<const SettingsTable *> &sections();
+    static const SettingsTable *section(QStringView name);
     // The row of a key: its path is "key" or "SubSection/key".
     static const SettingsKey *find(QStringView section, QStringView path);
 
     // A key's default as the page shows it (converted; a text key's text
     // looked up with the page class as context).
-    static QVariant defaultValue(const SettingsSectionSpec &spec, const SettingsKey &key);
-    static SettingsValues defaults(const SettingsSectionSpec &spec);
+    static QVariant defaultValue(const SettingsTable &table, const SettingsKey &key);
+    static SettingsValues defaults(const SettingsTable &table);
 
     // Every readable key of the section from the given handle on the
     // section, each missing key (or a missing sub-section, or a handle that
     // is null or invalid) giving its default. Changes nothing in the document.
-    static SettingsValues load(const SettingsSection *section, const SettingsSectionSpec &spec);
+    static SettingsValues load(const SettingsSection *section, const SettingsTable &table);
 
     // Writes the section below the parent handle (the document's root):
     // takes the section with section(name, 0), sets "page" to its name, then
@@ -47,11 +47,11 @@ public:
     // its keys and committed; last the section itself is committed. Keys
     // missing from values are written with their defaults. Legacy keys are
     // never written.
-    static bool save(SettingsSection &parent, const SettingsSectionSpec &spec, const SettingsValues &values);
+    static bool save(SettingsSection &parent, const SettingsTable &table, const SettingsValues &values);
 
     // The value save() writes for a key (in the file's unit), from values
     // or the default.
-    static QVariant storedValue(const SettingsSectionSpec &spec, const SettingsKey &key,
+    static QVariant storedValue(const SettingsTable &table, const SettingsKey &key,
                                 const SettingsValues &values);
     // The text written for a stored value of that key.
     static QString storedText(const SettingsKey &key, const QVariant &stored);

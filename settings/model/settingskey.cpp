@@ -8,7 +8,7 @@ QString SettingsKey::path() const
     return subSection ? QString::fromLatin1(subSection) + QLatin1Char('/') + k : k;
 }
 
-const SettingsKey *SettingsSectionSpec::find(QStringView path) const
+const SettingsKey *SettingsTable::find(QStringView path) const
 {
     const qsizetype slash = path.indexOf(u'/');
     const QStringView sub = slash < 0 ? QStringView() : path.left(slash);
@@ -22,7 +22,7 @@ const SettingsKey *SettingsSectionSpec::find(QStringView path) const
     return nullptr;
 }
 
-QStringList SettingsSectionSpec::subSections() const
+QStringList SettingsTable::subSections() const
 {
     QStringList out;
     for (const SettingsKey &k : *this) {

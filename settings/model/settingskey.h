@@ -47,7 +47,7 @@ struct SettingsKey
 
 // The catalogue of one settings section: the section's name, the page class
 // whose name is the context of its text keys, and its rows.
-struct SettingsSectionSpec
+struct SettingsTable
 {
     const char *name = nullptr;
     const char *pageClass = nullptr;

@@ -19,7 +19,7 @@
 ORV_CataloguePage::ORV_CataloguePage(orv_FormXml_K4810 *editor, const QString &section, QWidget *parent)
     : ORV_SettingsPage(editor, parent)
     , m_section(section)
-    , m_spec(SettingsCatalogue::section(section))
+    , m_table(SettingsCatalogue::section(section))
 {
     buildForm();
 }
@@ -29,13 +29,13 @@ ORV_CataloguePage::~ORV_CataloguePage() = default;
 void ORV_CataloguePage::buildForm()
 {
     auto *layout = new QVBoxLayout(this);
-    if (!m_spec) {
+    if (!m_table) {
         layout->addStretch();
         return;
     }
     QFormLayout *top = nullptr;
     QMap<QString, QFormLayout *> groups;
-    for (const SettingsKey &key : *m_spec) {
+    for (const SettingsKey &key : *m_table) {
         if (key.isLegacy() || key.isWriteOnly())
             continue;
         QFormLayout *form = nullptr;
@@ -87,15 +87,15 @@ void ORV_CataloguePage::buildForm()
 void ORV_CataloguePage::reset()
 {
     m_kept.reset();
-    if (m_spec)
-        setValues(SettingsCatalogue::defaults(*m_spec));
+    if (m_table)
+        setValues(SettingsCatalogue::defaults(*m_table));
 }
 
 void ORV_CataloguePage::load(SettingsSection &root)
 {
-    if (m_spec) {
+    if (m_table) {
         std::unique_ptr<SettingsSection> section = root.section(m_section, 0);
-        setValues(SettingsCatalogue::load(section.get(), *m_spec));
+        setValues(SettingsCatalogue::load(section.get(), *m_table));
         return;
     }
     std::unique_ptr<SettingsSection> section = root.child(m_section);
@@ -104,8 +104,8 @@ void ORV_CataloguePage::load(SettingsSection &root)
 
 void ORV_CataloguePage::save(SettingsSection &root)
 {
-    if (m_spec) {
-        SettingsCatalogue::save(root, *m_spec, values());
+    if (m_table) {
+        SettingsCatalogue::save(root, *m_table, values());
         return;
     }
     if (m_kept && root.element()) {

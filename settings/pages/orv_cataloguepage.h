@@ -7,7 +7,7 @@
 #include <memory>
 
 class CXmlElement;
-struct SettingsSectionSpec;
+struct SettingsTable;
 
 // A settings page that owns one section of the settings tree and loads and
 // saves it through the key catalogue. The page keeps the section's values;
@@ -27,7 +27,7 @@ public:
     ~ORV_CataloguePage() override;
 
     QString sectionName() const { return m_section; }
-    const SettingsSectionSpec *spec() const { return m_spec; }
+    const SettingsTable *table() const { return m_table; }
 
     void reset() override;
     void load(SettingsSection &root) override;
@@ -44,7 +44,7 @@ protected:
 
 private:
     QString m_section;
-    const SettingsSectionSpec *m_spec = nullptr;
+    const SettingsTable *m_table = nullptr;
     SettingsValues m_values;
     std::unique_ptr<CXmlElement> m_kept; // a section without catalogue, as read
 };

@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::unique_ptr<SettingsSection> root = top->isDocument() ? top->section(QStringLiteral("DEVICE"), 0)
                                                               : std::move(top);
     if (root) {
-        for (const SettingsSectionSpec *spec : SettingsCatalogue::sections()) {
-            std::unique_ptr<SettingsSection> section = root->child(QString::fromLatin1(spec->name));
-            SettingsCatalogue::load(section.get(), *spec);
+        for (const SettingsTable *table : SettingsCatalogue::sections()) {
+            std::unique_ptr<SettingsSection> section = root->child(QString::fromLatin1(table->name));
+            SettingsCatalogue::load(section.get(), *table);
         }
         for (const ValueRecord &r : root->entries())
             (void)r.valueLength();

@@ -52,16 +52,16 @@ QStringList savedLayout(const CXmlElement *section)
 }
 
 // The same layout as the table says it must be, for the given values.
-QStringList expectedLayout(const SettingsSectionSpec &spec, const SettingsValues &values)
+QStringList expectedLayout(const SettingsTable &table, const SettingsValues &values)
 {
     QStringList out;
     QStringList subsDone;
-    for (const SettingsKey &key : spec) {
+    for (const SettingsKey &key : table) {
         if (key.isLegacy())
             continue;
         if (key.isEntry()) {
             out << latin1(key.key) + QLatin1Char('=')
-                    + SettingsCatalogue::storedText(key, SettingsCatalogue::storedValue(spec, key, values));
+                    + SettingsCatalogue::storedText(key, SettingsCatalogue::storedValue(table, key, values));
             continue;
         }
         const QString sub = latin1(key.subSection);
@@ -69,10 +69,10 @@ QStringList expectedLayout(const SettingsSectionSpec &spec, const SettingsValues
             continue;
         subsDone << sub;
         QStringList attrs;
-        for (const SettingsKey &k : spec) {
+        for (const SettingsKey &k : table) {
             if (!k.isEntry() && sub == latin1(k.subSection))
                 attrs << latin1(k.key) + QLatin1Char('=')
-                        + SettingsCatalogue::storedText(k, SettingsCatalogue::storedValue(spec, k, values));
+                        + SettingsCatalogue::storedText(k, SettingsCatalogue::storedValue(table, k, values));
         }
         out << sub + QStringLiteral("(3)[") + attrs.join(QLatin1Char(',')) + QLatin1Char(']');
     }
@@ -80,11 +80,11 @@ QStringList expectedLayout(const SettingsSectionSpec &spec, const SettingsValues
 }
 
 // Values that differ from every default, as a page would hold them.
-SettingsValues changedValues(const SettingsSectionSpec &spec)
+SettingsValues changedValues(const SettingsTable &table)
 {
-    SettingsValues v = SettingsCatalogue::defaults(spec);
+    SettingsValues v = SettingsCatalogue::defaults(table);
     int n = 0;
-    for (const SettingsKey &key : spec) {
+    for (const SettingsKey &key : table) {
         const QString path = key.path();
         if (key.isWriteOnly())
             continue;
@@ -131,46 +131,46 @@ private slots:
 void TstSettingsCatalogue::sections_data()
 {
     QTest::addColumn<QString>("section");
-    for (const SettingsSectionSpec *s : SettingsCatalogue::sections())
+    for (const SettingsTable *s : SettingsCatalogue::sections())
         QTest::newRow(s->name) << latin1(s->name);
 }
 
 void TstSettingsCatalogue::loadFromEmptyDocumentGivesDefaults()
 {
     QFETCH(QString, section);
-    const SettingsSectionSpec *spec = SettingsCatalogue::section(section);
-    QVERIFY(spec);
+    const SettingsTable *table = SettingsCatalogue::section(section);
+    QVERIFY(table);
 
     CSerialize doc;
     auto top = doc.openBuffer(QByteArray());
     auto root = top->section(QStringLiteral("DEVICE"));
     auto s = root->section(section, 0);
-    const SettingsValues values = SettingsCatalogue::load(s.get(), *spec);
-    QCOMPARE(values, SettingsCatalogue::defaults(*spec));
+    const SettingsValues values = SettingsCatalogue::load(s.get(), *table);
+    QCOMPARE(values, SettingsCatalogue::defaults(*table));
     int readable = 0;
-    for (const SettingsKey &key : *spec) {
+    for (const SettingsKey &key : *table) {
         if (key.isWriteOnly()) {
             QVERIFY(!values.contains(key.path()));
             continue;
         }
         ++readable;
-        QCOMPARE(values.value(key.path()), SettingsCatalogue::defaultValue(*spec, key));
+        QCOMPARE(values.value(key.path()), SettingsCatalogue::defaultValue(*table, key));
     }
     QCOMPARE(values.size(), readable);
     // A null handle gives the same.
-    QCOMPARE(SettingsCatalogue::load(nullptr, *spec), values);
+    QCOMPARE(SettingsCatalogue::load(nullptr, *table), values);
 }
 
 void TstSettingsCatalogue::saveIntoEmptyDocument()
 {
     QFETCH(QString, section);
-    const SettingsSectionSpec *spec = SettingsCatalogue::section(section);
+    const SettingsTable *table = SettingsCatalogue::section(section);
 
     CSerialize doc;
     auto top = doc.openBuffer(QByteArray());
     auto root = top->section(QStringLiteral("DEVICE"));
-    const SettingsValues values = SettingsCatalogue::defaults(*spec);
-    QVERIFY(SettingsCatalogue::save(*root, *spec, values));
+    const SettingsValues values = SettingsCatalogue::defaults(*table);
+    QVERIFY(SettingsCatalogue::save(*root, *table, values));
 
     QCOMPARE(doc.root()->childCount(), 1);
     const CXmlElement *saved = doc.root()->child(0);
@@ -178,8 +178,8 @@ void TstSettingsCatalogue::saveIntoEmptyDocument()
     QCOMPARE(saved->attributeCount(), 1);
     QCOMPARE(saved->attributeNode(0)->name(), QStringLiteral("page"));
     QCOMPARE(saved->attributeNode(0)->value(), section);
-    QCOMPARE(savedLayout(saved), expectedLayout(*spec, values));
-    for (const SettingsKey &key : *spec) {
+    QCOMPARE(savedLayout(saved), expectedLayout(*table, values));
+    for (const SettingsKey &key : *table) {
         if (key.isLegacy())
             QVERIFY(!saved->firstChild(latin1(key.key)));
     }
@@ -192,12 +192,12 @@ void TstSettingsCatalogue::saveIntoEmptyDocument()
 void TstSettingsCatalogue::savedValuesLoadBack()
 {
     QFETCH(QString, section);
-    const SettingsSectionSpec *spec = SettingsCatalogue::section(section);
-    const SettingsValues values = changedValues(*spec);
+    const SettingsTable *table = SettingsCatalogue::section(section);
+    const SettingsValues values = changedValues(*table);
 
     CSerialize out;
     auto root = out.openBuffer(QByteArray())->section(QStringLiteral("DEVICE"));
-    QVERIFY(SettingsCatalogue::save(*root, *spec, values));
+    QVERIFY(SettingsCatalogue::save(*root, *table, values));
     QVERIFY(root->commit());
     const QByteArray bytes = out.toByteArray();
 
@@ -205,11 +205,11 @@ void TstSettingsCatalogue::savedValuesLoadBack()
     auto readRoot = in.openBuffer(bytes);
     QVERIFY2(readRoot, qPrintable(in.errorText()));
     auto s = readRoot->section(section);
-    SettingsValues loaded = SettingsCatalogue::load(s.get(), *spec);
+    SettingsValues loaded = SettingsCatalogue::load(s.get(), *table);
     SettingsValues expected = values;
     // Legacy keys are not saved; the section now has powerSaveConfig, so
     // they are not read either.
-    for (const SettingsKey &key : *spec) {
+    for (const SettingsKey &key : *table) {
         if (key.isLegacy())
             expected.remove(key.path());
     }
@@ -250,7 +250,7 @@ void TstSettingsCatalogue::knownDefaults()
 void TstSettingsCatalogue::tableLookups()
 {
     QStringList names;
-    for (const SettingsSectionSpec *s : SettingsCatalogue::sections())
+    for (const SettingsTable *s : SettingsCatalogue::sections())
         names << latin1(s->name);
     QCOMPARE(names, (QStringList{"TRANSFER", "TRACK", "SYSTEM", "TEMP_SENSORS", "SENSORS", "OUTPUT_LINES",
                                  "GUARD_PROFILES"}));
@@ -265,7 +265,7 @@ void TstSettingsCatalogue::tableLookups()
              (QStringList{"motohours", "powerSaveConfig", "powerSaveDay", "FUEL_PARAM", "ENG_PARAM", "POWER",
                           "MISC", "JAMMING"}));
     // Paths are unique within every section.
-    for (const SettingsSectionSpec *s : SettingsCatalogue::sections()) {
+    for (const SettingsTable *s : SettingsCatalogue::sections()) {
         QSet<QString> paths;
         for (const SettingsKey &key : *s)
             QVERIFY2(!paths.contains(key.path()), qPrintable(key.path()));
@@ -301,12 +301,12 @@ void TstSettingsCatalogue::kilometresShownAsMetres()
 
 void TstSettingsCatalogue::distanceFromFile()
 {
-    const SettingsSectionSpec *spec = SettingsCatalogue::section(u"TRACK");
+    const SettingsTable *table = SettingsCatalogue::section(u"TRACK");
     CSerialize doc;
     auto root = doc.openBuffer("<DEVICE><TRACK><GPSdistanceForWriteTelemetry>0.125</GPSdistanceForWriteTelemetry>"
                                "<GPSmaxEx speed=\"150\"/></TRACK></DEVICE>");
     auto track = root->section(QStringLiteral("TRACK"));
-    const SettingsValues v = SettingsCatalogue::load(track.get(), *spec);
+    const SettingsValues v = SettingsCatalogue::load(track.get(), *table);
     QCOMPARE(v.toInt(QStringLiteral("GPSdistanceForWriteTelemetry")), 125);
     QCOMPARE(v.toReal(QStringLiteral("GPSmaxHDOP")), 2.5); // missing key
     QCOMPARE(v.toInt(QStringLiteral("GPSmaxEx/speed")), 150);
@@ -317,18 +317,18 @@ void TstSettingsCatalogue::distanceFromFile()
 
     CSerialize out;
     auto outRoot = out.openBuffer(QByteArray())->section(QStringLiteral("DEVICE"));
-    QVERIFY(SettingsCatalogue::save(*outRoot, *spec, v));
+    QVERIFY(SettingsCatalogue::save(*outRoot, *table, v));
     QVERIFY(out.toByteArray().contains("<GPSdistanceForWriteTelemetry>0.125</GPSdistanceForWriteTelemetry>"));
     QVERIFY(out.toByteArray().contains("<GPSmaxHDOP>2.5</GPSmaxHDOP>"));
 }
 
 void TstSettingsCatalogue::legacyPowerSaving()
 {
-    const SettingsSectionSpec *spec = SettingsCatalogue::section(u"SYSTEM");
+    const SettingsTable *table = SettingsCatalogue::section(u"SYSTEM");
     CSerialize doc;
     auto root = doc.openBuffer("<DEVICE><SYSTEM><powerSaveBattery>1</powerSaveBattery>"
                                "<powerSaveSleepDelay>300</powerSaveSleepDelay></SYSTEM></DEVICE>");
-    SettingsValues v = SettingsCatalogue::load(root->section(QStringLiteral("SYSTEM")).get(), *spec);
+    SettingsValues v = SettingsCatalogue::load(root->section(QStringLiteral("SYSTEM")).get(), *table);
     QCOMPARE(v.toInt(QStringLiteral("powerSaveBattery")), 1);
     QCOMPARE(v.toInt(QStringLiteral("powerSaveSleepDelay")), 300);
     QCOMPARE(v.toInt(QStringLiteral("powerSaveGPSOffDelay")), -1);
@@ -336,7 +336,7 @@ void TstSettingsCatalogue::legacyPowerSaving()
 
     CSerialize out;
     auto outRoot = out.openBuffer(QByteArray())->section(QStringLiteral("DEVICE"));
-    QVERIFY(SettingsCatalogue::save(*outRoot, *spec, v));
+    QVERIFY(SettingsCatalogue::save(*outRoot, *table, v));
     const QByteArray bytes = out.toByteArray();
     QVERIFY(bytes.contains("<powerSaveConfig "));
     QVERIFY(bytes.contains("<powerSaveDay "));
@@ -347,7 +347,7 @@ void TstSettingsCatalogue::legacyPowerSaving()
     CSerialize again;
     auto r2 = again.openBuffer("<DEVICE><SYSTEM><powerSaveBattery>1</powerSaveBattery>"
                                "<powerSaveConfig mode=\"2\" deep_delay=\"120\"/></SYSTEM></DEVICE>");
-    v = SettingsCatalogue::load(r2->section(QStringLiteral("SYSTEM")).get(), *spec);
+    v = SettingsCatalogue::load(r2->section(QStringLiteral("SYSTEM")).get(), *table);
     QVERIFY(!v.contains(QStringLiteral("powerSaveBattery")));
     QCOMPARE(v.toInt(QStringLiteral("powerSaveConfig/mode")), 2);
     QCOMPARE(v.toInt(QStringLiteral("powerSaveConfig/deep_delay")), 2); // minutes
@@ -355,16 +355,16 @@ void TstSettingsCatalogue::legacyPowerSaving()
 
 void TstSettingsCatalogue::roamingIsWrittenOnly()
 {
-    const SettingsSectionSpec *spec = SettingsCatalogue::section(u"TRANSFER");
+    const SettingsTable *table = SettingsCatalogue::section(u"TRANSFER");
     CSerialize doc;
     auto root = doc.openBuffer("<DEVICE><TRANSFER><Roaming>1</Roaming></TRANSFER></DEVICE>");
-    SettingsValues v = SettingsCatalogue::load(root->section(QStringLiteral("TRANSFER")).get(), *spec);
+    SettingsValues v = SettingsCatalogue::load(root->section(QStringLiteral("TRANSFER")).get(), *table);
     QVERIFY(!v.contains(QStringLiteral("Roaming")));
     for (int mode = 0; mode <= 3; ++mode) {
         v.set(QStringLiteral("ROAMING_SIM1/mode"), mode);
         CSerialize out;
         auto outRoot = out.openBuffer(QByteArray())->section(QStringLiteral("DEVICE"));
-        QVERIFY(SettingsCatalogue::save(*outRoot, *spec, v));
+        QVERIFY(SettingsCatalogue::save(*outRoot, *table, v));
         const QByteArray want = mode == 1 ? "<Roaming>1</Roaming>" : "<Roaming>0</Roaming>";
         QVERIFY2(out.toByteArray().contains(want), want.constData());
     }
@@ -372,10 +372,10 @@ void TstSettingsCatalogue::roamingIsWrittenOnly()
 
 void TstSettingsCatalogue::attributeReadBeforeChild()
 {
-    const SettingsSectionSpec *spec = SettingsCatalogue::section(u"TRACK");
+    const SettingsTable *table = SettingsCatalogue::section(u"TRACK");
     CSerialize doc;
     auto root = doc.openBuffer("<DEVICE><TRACK GPSreject=\"0\"><GPSreject>1</GPSreject></TRACK></DEVICE>");
-    const SettingsValues v = SettingsCatalogue::load(root->section(QStringLiteral("TRACK")).get(), *spec);
+    const SettingsValues v = SettingsCatalogue::load(root->section(QStringLiteral("TRACK")).get(), *table);
     QCOMPARE(v.toInt(QStringLiteral("GPSreject")), 0);
 }
 
