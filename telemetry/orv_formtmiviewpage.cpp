@@ -1,49 +1,7 @@
 #include "telemetry/orv_formtmiviewpage.h"
 
-#include "core/orv_device_k4810.h"
-#include "core/orvmessages.h"
-
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
-
 orv_FormTmiViewPage::orv_FormTmiViewPage(ORV_Device_K4810 *device)
-    : QDialog(nullptr)
-    , m_device(device)
+    : ORV_FileWindow(device, QStringLiteral("orv_FormTmiViewPage"), QStringLiteral("/Localization/Help/K-4810/k-4810tmiView.html"),
+                     QStringLiteral("PushButton_Help"))
 {
-    setObjectName(QStringLiteral("orv_FormTmiViewPage"));
-    setWindowTitle(QStringLiteral("K - 4810"));
-    auto *buttons = new QHBoxLayout;
-    m_help = new QPushButton(tr("K4810_034"), this);
-    m_help->setObjectName(QStringLiteral("PushButton_Help"));
-    m_close = new QPushButton(tr("K4810_033"), this);
-    m_close->setObjectName(QStringLiteral("PushButton_Close"));
-    buttons->addStretch();
-    buttons->addWidget(m_help);
-    buttons->addWidget(m_close);
-    auto *layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addLayout(buttons);
-    connect(m_help, &QPushButton::pressed, this, &orv_FormTmiViewPage::slot_Pressed_PushButton_Help);
-    connect(m_close, &QPushButton::pressed, this, &orv_FormTmiViewPage::slot_Pressed_PushButton_Close);
-}
-
-orv_FormTmiViewPage::~orv_FormTmiViewPage() = default;
-
-void orv_FormTmiViewPage::loadFile(const QString &fileName)
-{
-    m_fileName = fileName;
-    show();
-    raise();
-}
-
-void orv_FormTmiViewPage::slot_Pressed_PushButton_Help()
-{
-    QString path = QStringLiteral("/Localization/Help/K-4810/k-4810tmiView.html");
-    m_device->send(OrvMsg::Help, reinterpret_cast<intptr_t>(&path), 0);
-}
-
-void orv_FormTmiViewPage::slot_Pressed_PushButton_Close()
-{
-    close();
 }

@@ -1,34 +1,18 @@
 #ifndef ORV_FORMTMIVIEWPAGE_H
 #define ORV_FORMTMIVIEWPAGE_H
 
-#include <QDialog>
+#include "core/orv_filewindow.h"
 
-class ORV_Device_K4810;
-class QPushButton;
-
-class orv_FormTmiViewPage : public QDialog
+// A saved telemetry file, shown page by page.
+class orv_FormTmiViewPage : public ORV_FileWindow
 {
     Q_OBJECT
 
 public:
     explicit orv_FormTmiViewPage(ORV_Device_K4810 *device);
-    ~orv_FormTmiViewPage() override;
-
-    ORV_Device_K4810 *device() const { return m_device; }
-    QString fileName() const { return m_fileName; }
 
     // Loads the file and shows the window.
-    void loadFile(const QString &fileName);
-
-public slots:
-    void slot_Pressed_PushButton_Help();
-    void slot_Pressed_PushButton_Close();
-
-private:
-    ORV_Device_K4810 *m_device;
-    QString m_fileName;
-    QPushButton *m_help = nullptr;
-    QPushButton *m_close = nullptr;
+    void loadFile(const QString &fileName) { showFile(fileName); }
 };
 
 #endif // ORV_FORMTMIVIEWPAGE_H
