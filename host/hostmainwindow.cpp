@@ -339,11 +339,7 @@ void HostMainWindow::slot_triggered_actionOpenSettingsFileLight()
 
 void HostMainWindow::readSettingsFromTracker(int viewMode)
 {
-    SettingsService *settings = nullptr;
-    for (TrackerService *service : m_tracker.services()) {
-        if ((settings = qobject_cast<SettingsService *>(service)))
-            break;
-    }
+    SettingsService *settings = m_tracker.service<SettingsService>();
     if (!settings || !m_tracker.isAttached())
         return;
     // What a real host does: read the configuration out of the tracker into

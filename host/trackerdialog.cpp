@@ -42,14 +42,12 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
     m_repeatEvery->setRange(0, 100);
     m_repeatEvery->setSpecialValueText(tr("never"));
     m_repeatEvery->setToolTip(tr("The tracker asks for every n-th settings block a second time"));
-    for (TrackerService *s : tracker.services()) {
-        if (auto *telemetry = qobject_cast<TelemetryService *>(s)) {
-            m_pages->setValue(telemetry->trip().pageCount());
-            m_secondGeneration->setChecked(telemetry->secondGeneration());
-        } else if (auto *settings = qobject_cast<SettingsService *>(s)) {
-            m_repeatEvery->setValue(settings->repeatEvery());
-        }
+    if (auto *telemetry = tracker.service<TelemetryService>()) {
+        m_pages->setValue(telemetry->trip().pageCount());
+        m_secondGeneration->setChecked(telemetry->secondGeneration());
     }
+    if (auto *settings = tracker.service<SettingsService>())
+        m_repeatEvery->setValue(settings->repeatEvery());
     form->addRow(tr("Stored pages:"), m_pages);
     form->addRow(QString(), m_secondGeneration);
     form->addRow(tr("Ask again for every n-th settings block:"), m_repeatEvery);
@@ -73,14 +71,12 @@ bool TrackerDialog::apply()
     m_tracker.setFirmware(m_firmware->text());
     if (ok)
         m_tracker.setCapabilities(capabilities);
-    for (TrackerService *s : m_tracker.services()) {
-        if (auto *telemetry = qobject_cast<TelemetryService *>(s)) {
-            if (m_pages->value() != telemetry->trip().pageCount())
-                telemetry->setTrip(m_pages->value());
-            telemetry->setSecondGeneration(m_secondGeneration->isChecked());
-        } else if (auto *settings = qobject_cast<SettingsService *>(s)) {
-            settings->setRepeatEvery(m_repeatEvery->value());
-        }
+    if (auto *telemetry = m_tracker.service<TelemetryService>()) {
+        if (m_pages->value() != telemetry->trip().pageCount())
+            telemetry->setTrip(m_pages->value());
+        telemetry->setSecondGeneration(m_secondGeneration->isChecked());
     }
+    if (auto *settings = m_tracker.service<SettingsService>())
+        settings->setRepeatEvery(m_repeatEvery->value());
     return changed;
 }

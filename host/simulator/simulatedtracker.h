@@ -49,6 +49,16 @@ public:
     void addStandardServices();
     TrackerService *serviceFor(uint32_t msgId) const { return m_routes.value(msgId); }
     QList<TrackerService *> services() const;
+    // The service of that class, or null.
+    template<typename Service>
+    Service *service() const
+    {
+        for (TrackerService *s : services()) {
+            if (auto *found = qobject_cast<Service *>(s))
+                return found;
+        }
+        return nullptr;
+    }
 
     // Delivers an answer to the plug-in, as the answer mode says.
     void reply(const PluginMessage &answer);

@@ -64,10 +64,7 @@ void tst_SettingsRoundTrip::initTestCase()
                             0);
     m_tracker = std::make_unique<SimulatedTracker>(m_host.get());
     m_tracker->addStandardServices();
-    for (TrackerService *s : m_tracker->services()) {
-        if (auto *settings = qobject_cast<SettingsService *>(s))
-            m_settings = settings;
-    }
+    m_settings = m_tracker->service<SettingsService>();
     QVERIFY(m_settings);
     m_tracker->attach();
 }

@@ -73,10 +73,7 @@ void tst_TripDownload::initTestCase()
     m_host->sendEnvironment({m_dir.path() + QLatin1Char('/'), m_dir.path() + QLatin1Char('/'), QString(), QString()}, 0);
     m_tracker = std::make_unique<SimulatedTracker>(m_host.get());
     m_tracker->addStandardServices();
-    for (TrackerService *s : m_tracker->services()) {
-        if (auto *t = qobject_cast<TelemetryService *>(s))
-            m_telemetry = t;
-    }
+    m_telemetry = m_tracker->service<TelemetryService>();
     QVERIFY(m_telemetry);
     m_telemetry->setRecording(false);
     m_telemetry->setTrip(kStored, kTripEnd);
