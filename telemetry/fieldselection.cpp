@@ -55,31 +55,31 @@ const QList<Box> kSecond = {
     {"Frequency2", 35, None, false, G::InputsOutputs},
     {"Motochas", 36, None, false, G::InputsOutputs},
 
-    {"LevelRS485_1", 37, None, false, G::Sensors},
-    {"LevelRS485_2", 38, None, false, G::Sensors},
-    {"LevelRS485_3", 39, None, false, G::Sensors},
-    {"LevelRS485_4", 40, None, false, G::Sensors},
-    {"LevelRS485_5", 41, None, false, G::Sensors},
-    {"LevelRS485_6", 42, None, false, G::Sensors},
-    {"LevelRS485_7", 83, None, false, G::Sensors},
-    {"LevelRS485_8", 84, None, false, G::Sensors},
-    {"LevelRS485_9", 85, None, false, G::Sensors},
-    {"LevelRS485_10", 86, None, false, G::Sensors},
-    {"LevelRS485_11", 87, None, false, G::Sensors},
-    {"LevelRS485_12", 88, None, false, G::Sensors},
-    {"LevelRS485_13", 89, None, false, G::Sensors},
-    {"LevelRS485_14", 90, None, false, G::Sensors},
-    {"LevelRS485_15", 91, None, false, G::Sensors},
-    {"LevelRS485_16", 92, None, false, G::Sensors},
-    {"LevelRS232", 43, None, false, G::Sensors},
-    {"Temp_1", 44, None, false, G::Sensors},
-    {"Temp_2", 45, None, false, G::Sensors},
-    {"Temp_3", 46, None, false, G::Sensors},
-    {"Temp_4", 47, None, false, G::Sensors},
-    {"Temp_5", 48, None, false, G::Sensors},
-    {"Temp_6", 49, None, false, G::Sensors},
-    {"Temp_7", 50, None, false, G::Sensors},
-    {"Temp_8", 51, None, false, G::Sensors},
+    {"LevelRS485_1", 37, None, false, G::FuelSensors},
+    {"LevelRS485_2", 38, None, false, G::FuelSensors},
+    {"LevelRS485_3", 39, None, false, G::FuelSensors},
+    {"LevelRS485_4", 40, None, false, G::FuelSensors},
+    {"LevelRS485_5", 41, None, false, G::FuelSensors},
+    {"LevelRS485_6", 42, None, false, G::FuelSensors},
+    {"LevelRS485_7", 83, None, false, G::FuelSensors},
+    {"LevelRS485_8", 84, None, false, G::FuelSensors},
+    {"LevelRS485_9", 85, None, false, G::FuelSensors},
+    {"LevelRS485_10", 86, None, false, G::FuelSensors},
+    {"LevelRS485_11", 87, None, false, G::FuelSensors},
+    {"LevelRS485_12", 88, None, false, G::FuelSensors},
+    {"LevelRS485_13", 89, None, false, G::FuelSensors},
+    {"LevelRS485_14", 90, None, false, G::FuelSensors},
+    {"LevelRS485_15", 91, None, false, G::FuelSensors},
+    {"LevelRS485_16", 92, None, false, G::FuelSensors},
+    {"LevelRS232", 43, None, false, G::FuelSensors},
+    {"Temp_1", 44, None, false, G::Temperatures},
+    {"Temp_2", 45, None, false, G::Temperatures},
+    {"Temp_3", 46, None, false, G::Temperatures},
+    {"Temp_4", 47, None, false, G::Temperatures},
+    {"Temp_5", 48, None, false, G::Temperatures},
+    {"Temp_6", 49, None, false, G::Temperatures},
+    {"Temp_7", 50, None, false, G::Temperatures},
+    {"Temp_8", 51, None, false, G::Temperatures},
 
     {"CAN_FuelLevel", 52, None, false, G::Can},
     {"CAN_FuelConsumption", 53, None, false, G::Can},
@@ -165,17 +165,17 @@ const QList<Box> kFirst = {
     {"Frequency1", 34, None, false, G::InputsOutputs},
     {"Motochas", 36, None, false, G::InputsOutputs},
 
-    {"LevelRS485_1", 37, None, false, G::Sensors},
-    {"LevelRS485_2", 38, None, false, G::Sensors},
-    {"LevelRS485_3", 39, None, false, G::Sensors},
-    {"LevelRS485_4", 40, None, false, G::Sensors},
-    {"LevelRS485_5", 41, None, false, G::Sensors},
-    {"LevelRS485_6", 42, None, false, G::Sensors},
-    {"LevelRS232", 43, None, false, G::Sensors},
-    {"Temp1", 44, None, false, G::Sensors},
-    {"Temp2", 45, None, false, G::Sensors},
-    {"Temp3", 46, None, false, G::Sensors},
-    {"Temp4", 47, None, false, G::Sensors},
+    {"LevelRS485_1", 37, None, false, G::FuelSensors},
+    {"LevelRS485_2", 38, None, false, G::FuelSensors},
+    {"LevelRS485_3", 39, None, false, G::FuelSensors},
+    {"LevelRS485_4", 40, None, false, G::FuelSensors},
+    {"LevelRS485_5", 41, None, false, G::FuelSensors},
+    {"LevelRS485_6", 42, None, false, G::FuelSensors},
+    {"LevelRS232", 43, None, false, G::FuelSensors},
+    {"Temp1", 44, None, false, G::Temperatures},
+    {"Temp2", 45, None, false, G::Temperatures},
+    {"Temp3", 46, None, false, G::Temperatures},
+    {"Temp4", 47, None, false, G::Temperatures},
 
     {"CAN_FuelLevel", 52, None, false, G::Can},
     {"CAN_FuelConsumption", 53, None, false, G::Can},
@@ -246,7 +246,7 @@ const char *const kCoordCaption = K4810_CAPTION("K4810_2622");
 const char *const kGroupTitles[int(G::Count)] = {
     K4810_CAPTION("K4810_2630"), K4810_CAPTION("K4810_2631"), K4810_CAPTION("K4810_2632"),
     K4810_CAPTION("K4810_2633"), K4810_CAPTION("K4810_2634"), K4810_CAPTION("K4810_2635"),
-    K4810_CAPTION("K4810_2636"), K4810_CAPTION("K4810_2637"),
+    K4810_CAPTION("K4810_2636"), K4810_CAPTION("K4810_2637"), K4810_CAPTION("K4810_2638"),
 };
 
 #undef K4810_CAPTION
@@ -442,11 +442,16 @@ QString FieldSelection::tyrePattern() const
 
 void FieldSelection::setTyreIndex(int index)
 {
+    setTyrePattern(tyrePattern(index));
+}
+
+void FieldSelection::setTyrePattern(QStringView pattern)
+{
     if (m_generation != Generation::Second)
         return;
-    const QString pattern = tyrePattern(index);
+    // The text of the second generation is always at least 122 long.
     for (int i = 0; i < 4; ++i)
-        setBit(TyreBits[i], pattern.at(i) == u'1');
+        m_text[TyreBits[i]] = i < pattern.size() ? pattern[i] : u'0';
 }
 
 int FieldSelection::size() const

@@ -33,7 +33,18 @@ public:
     static constexpr int TyreItemCount = 15;
 
     // The groups the dialogs show their boxes in.
-    enum class Group { Record, Position, InputsOutputs, Sensors, Can, Navigation, Services, Motion, Count };
+    enum class Group {
+        Record,
+        Position,
+        InputsOutputs,
+        FuelSensors,
+        Temperatures,
+        Can,
+        Navigation,
+        Services,
+        Motion,
+        Count
+    };
 
     // One check box: its name (checkBox_<name>), the bit or two bits it
     // stands for, and whether it is a field of the extended storage format.
@@ -113,6 +124,8 @@ public:
     QString tyrePattern() const;
     int tyreIndex() const { return tyreIndexOf(tyrePattern()); }
     void setTyreIndex(int index);
+    // Four characters for bits 93..96, as they are (a pattern kept from a load).
+    void setTyrePattern(QStringView pattern);
 
     // Bytes of every selected field row of the whole text.
     int size() const;

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>K4810_2508</source>
-        <translation>Time of the last valid fix</translation>
+        <translation>Last valid fix time</translation>
     </message>
     <message>
         <source>K4810_2509</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>K4810_2517</source>
-        <translation>Seconds since the last point</translation>
+        <translation>Seconds since last point</translation>
     </message>
     <message>
         <source>K4810_2518</source>
@@ -153,31 +153,31 @@
     </message>
     <message>
         <source>K4810_2537</source>
-        <translation>RS-485 fuel sensor 1 level</translation>
+        <translation>RS-485 sensor 1 level</translation>
     </message>
     <message>
         <source>K4810_2538</source>
-        <translation>RS-485 fuel sensor 2 level</translation>
+        <translation>RS-485 sensor 2 level</translation>
     </message>
     <message>
         <source>K4810_2539</source>
-        <translation>RS-485 fuel sensor 3 level</translation>
+        <translation>RS-485 sensor 3 level</translation>
     </message>
     <message>
         <source>K4810_2540</source>
-        <translation>RS-485 fuel sensor 4 level</translation>
+        <translation>RS-485 sensor 4 level</translation>
     </message>
     <message>
         <source>K4810_2541</source>
-        <translation>RS-485 fuel sensor 5 level</translation>
+        <translation>RS-485 sensor 5 level</translation>
     </message>
     <message>
         <source>K4810_2542</source>
-        <translation>RS-485 fuel sensor 6 level</translation>
+        <translation>RS-485 sensor 6 level</translation>
     </message>
     <message>
         <source>K4810_2543</source>
-        <translation>RS-232 fuel sensor level</translation>
+        <translation>RS-232 sensor level</translation>
     </message>
     <message>
         <source>K4810_2544</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>K4810_2569</source>
-        <translation>Satellites of each navigation system</translation>
+        <translation>Satellites per system</translation>
     </message>
     <message>
         <source>K4810_2570</source>
@@ -313,67 +313,67 @@
     </message>
     <message>
         <source>K4810_2577</source>
-        <translation>RS-485 fuel sensor 1 temperature</translation>
+        <translation>RS-485 sensor 1 temperature</translation>
     </message>
     <message>
         <source>K4810_2578</source>
-        <translation>RS-485 fuel sensor 2 temperature</translation>
+        <translation>RS-485 sensor 2 temperature</translation>
     </message>
     <message>
         <source>K4810_2579</source>
-        <translation>RS-485 fuel sensor 3 temperature</translation>
+        <translation>RS-485 sensor 3 temperature</translation>
     </message>
     <message>
         <source>K4810_2580</source>
-        <translation>RS-485 fuel sensor 4 temperature</translation>
+        <translation>RS-485 sensor 4 temperature</translation>
     </message>
     <message>
         <source>K4810_2581</source>
-        <translation>RS-485 fuel sensor 5 temperature</translation>
+        <translation>RS-485 sensor 5 temperature</translation>
     </message>
     <message>
         <source>K4810_2582</source>
-        <translation>RS-485 fuel sensor 6 temperature</translation>
+        <translation>RS-485 sensor 6 temperature</translation>
     </message>
     <message>
         <source>K4810_2583</source>
-        <translation>RS-485 fuel sensor 7 level and temperature</translation>
+        <translation>RS-485 sensor 7 level, temp.</translation>
     </message>
     <message>
         <source>K4810_2584</source>
-        <translation>RS-485 fuel sensor 8 level and temperature</translation>
+        <translation>RS-485 sensor 8 level, temp.</translation>
     </message>
     <message>
         <source>K4810_2585</source>
-        <translation>RS-485 fuel sensor 9 level and temperature</translation>
+        <translation>RS-485 sensor 9 level, temp.</translation>
     </message>
     <message>
         <source>K4810_2586</source>
-        <translation>RS-485 fuel sensor 10 level and temperature</translation>
+        <translation>RS-485 sensor 10 level, temp.</translation>
     </message>
     <message>
         <source>K4810_2587</source>
-        <translation>RS-485 fuel sensor 11 level and temperature</translation>
+        <translation>RS-485 sensor 11 level, temp.</translation>
     </message>
     <message>
         <source>K4810_2588</source>
-        <translation>RS-485 fuel sensor 12 level and temperature</translation>
+        <translation>RS-485 sensor 12 level, temp.</translation>
     </message>
     <message>
         <source>K4810_2589</source>
-        <translation>RS-485 fuel sensor 13 level and temperature</translation>
+        <translation>RS-485 sensor 13 level, temp.</translation>
     </message>
     <message>
         <source>K4810_2590</source>
-        <translation>RS-485 fuel sensor 14 level and temperature</translation>
+        <translation>RS-485 sensor 14 level, temp.</translation>
     </message>
     <message>
         <source>K4810_2591</source>
-        <translation>RS-485 fuel sensor 15 level and temperature</translation>
+        <translation>RS-485 sensor 15 level, temp.</translation>
     </message>
     <message>
         <source>K4810_2592</source>
-        <translation>RS-485 fuel sensor 16 level and temperature</translation>
+        <translation>RS-485 sensor 16 level, temp.</translation>
     </message>
     <message>
         <source>K4810_2593</source>
@@ -417,11 +417,11 @@
     </message>
     <message>
         <source>K4810_2603</source>
-        <translation>Driver display: message state</translation>
+        <translation>Display: message state</translation>
     </message>
     <message>
         <source>K4810_2604</source>
-        <translation>Driver display: last message</translation>
+        <translation>Display: last message</translation>
     </message>
     <message>
         <source>K4810_2605</source>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>K4810_2606</source>
-        <translation>Linear acceleration (X, Y, Z)</translation>
+        <translation>Linear acceleration</translation>
     </message>
     <message>
         <source>K4810_2607</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>K4810_2622</source>
-        <translation>Position (latitude and longitude)</translation>
+        <translation>Latitude and longitude</translation>
     </message>
     <message>
         <source>K4810_2630</source>
@@ -509,22 +509,26 @@
     </message>
     <message>
         <source>K4810_2633</source>
-        <translation>Fuel and temperature sensors</translation>
+        <translation>Fuel level sensors</translation>
     </message>
     <message>
         <source>K4810_2634</source>
-        <translation>CAN bus</translation>
+        <translation>Temperature sensors</translation>
     </message>
     <message>
         <source>K4810_2635</source>
-        <translation>Navigation receiver and mobile cells</translation>
+        <translation>CAN bus</translation>
     </message>
     <message>
         <source>K4810_2636</source>
-        <translation>Tachograph, display, informer and camera</translation>
+        <translation>Navigation receiver and mobile cells</translation>
     </message>
     <message>
         <source>K4810_2637</source>
+        <translation>Tachograph, display, informer, camera</translation>
+    </message>
+    <message>
+        <source>K4810_2638</source>
         <translation>Accelerometer and passengers</translation>
     </message>
     <message>
@@ -569,7 +573,7 @@
     </message>
     <message>
         <source>K4810_1232</source>
-        <translation>Reset chooses the standard set of fields: page number, event code, time, state, module state, GSM signal, navigation receiver state, last fix, position, speed, course, mileage, main power, backup battery, inputs 1-8 and engine hours.</translation>
+        <translation>Reset chooses the standard set of fields: page number, event code, time, state, module state and network type, GSM signal, navigation receiver state, last fix, position, speed, course, mileage, main power, backup battery, inputs 1-8 and engine hours.</translation>
     </message>
     <message>
         <source>K4810_1233</source>
@@ -608,10 +612,6 @@
         <translation>Reset</translation>
     </message>
     <message>
-        <source>K4810_2648</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>K4810_2649</source>
         <translation>Help on choosing the record fields</translation>
     </message>
@@ -642,6 +642,14 @@
     <message>
         <source>байт</source>
         <translation>bytes</translation>
+    </message>
+    <message>
+        <source>K4810_2654</source>
+        <translation>Fields</translation>
+    </message>
+    <message>
+        <source>K4810_2655</source>
+        <translation>Fields of the extended format</translation>
     </message>
 </context>
 </TS>

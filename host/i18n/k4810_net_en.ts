@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>K4810_2426</source>
-        <translation>USB modem or router</translation>
+        <translation>Modem or router</translation>
     </message>
     <message>
         <source>K4810_2427</source>
