@@ -5,6 +5,7 @@ const QString kPlugin = QStringLiteral("plugin");
 const QString kCheck = QStringLiteral("check");
 const QString kHelpRoot = QStringLiteral("help-root");
 const QString kDetached = QStringLiteral("detached");
+const QString kMonitorServer = QStringLiteral("monitor-server");
 } // namespace
 
 HostCommandLine::HostCommandLine()
@@ -22,6 +23,10 @@ HostCommandLine::HostCommandLine()
                                                   "or the folder chosen in the Options menu)."),
                         QStringLiteral("folder")});
     m_parser.addOption({kDetached, QStringLiteral("Start without attaching the simulated tracker.")});
+    m_parser.addOption({kMonitorServer,
+                        QStringLiteral("Run a local monitoring server on 127.0.0.1:<port> (1-65535), for the plug-in's "
+                                       "server connection test; its connections show in the message log."),
+                        QStringLiteral("port")});
 }
 
 bool HostCommandLine::parse(const QStringList &arguments)
@@ -41,6 +46,17 @@ bool HostCommandLine::parse(const QStringList &arguments)
     m_detached = m_parser.isSet(kDetached);
     m_pluginPath = m_parser.value(kPlugin);
     m_helpRoot = m_parser.value(kHelpRoot);
+    m_monitorServerPort = 0;
+    if (m_parser.isSet(kMonitorServer)) {
+        bool ok = false;
+        const int port = m_parser.value(kMonitorServer).toInt(&ok);
+        if (!ok || port < 1 || port > 65535) {
+            m_error = QStringLiteral("--monitor-server needs a port from 1 to 65535, not \"%1\"")
+                          .arg(m_parser.value(kMonitorServer));
+            return false;
+        }
+        m_monitorServerPort = port;
+    }
     if (m_parser.isSet(kPlugin) && m_pluginPath.isEmpty()) {
         m_error = QStringLiteral("--plugin needs a file name");
         return false;

@@ -10,6 +10,7 @@
 //   --check            load the plug-in, print its identity and exit (no display needed)
 //   --help-root DIR    folder the help pages are looked up under
 //   --detached         start without attaching the simulated tracker
+//   --monitor-server PORT  run a local monitoring server on 127.0.0.1:PORT
 //   --help, --version
 class HostCommandLine
 {
@@ -29,6 +30,8 @@ public:
     bool detached() const { return m_detached; }
     QString pluginPath() const { return m_pluginPath; }
     QString helpRoot() const { return m_helpRoot; }
+    // 1..65535, or 0 when no local monitoring server was asked for.
+    int monitorServerPort() const { return m_monitorServerPort; }
 
     // Whether the arguments ask for something that runs without a display
     // (--check, --help, --version); looked at before any application exists.
@@ -43,6 +46,7 @@ private:
     bool m_help = false;
     bool m_version = false;
     bool m_detached = false;
+    int m_monitorServerPort = 0;
 };
 
 #endif // HOSTCOMMANDLINE_H

@@ -7,6 +7,7 @@
 #include "host/hostsettings.h"
 #include "host/messagelogfilter.h"
 #include "host/messagelogmodel.h"
+#include "host/monitorserver.h"
 #include "host/pluginhost.h"
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/simulatedtracker.h"
@@ -22,6 +23,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStyledItemDelegate>
@@ -41,6 +44,7 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         const auto direction = HostMessages::Direction(index.data(MessageLogModel::DirectionRole).toInt());
         const QColor colour = direction == HostMessages::Direction::ToHost ? QColor(0x1f, 0x5f, 0xa8)
+                              : direction == HostMessages::Direction::Host ? QColor(0x6d, 0x4c, 0x41)
                                                                            : QColor(0x2e, 0x7d, 0x32);
         if (!(option->state & QStyle::State_Selected))
             option->palette.setColor(QPalette::Text, colour);
@@ -65,8 +69,15 @@ HostMainWindow::HostMainWindow(PluginHost &host, SimulatedTracker &tracker, Host
     , m_filter(new MessageLogFilter(this))
     , m_workingPaths(workingPaths)
     , m_help(settings.helpRoot())
+    , m_monitorServer(new MonitorServer(this))
+    , m_monitorLabel(new QLabel(this))
 {
     ui->setupUi(this);
+    statusBar()->addPermanentWidget(m_monitorLabel);
+    connect(m_monitorServer, &MonitorServer::messageLogged, &m_log, &MessageLogModel::append);
+    connect(m_monitorServer, &MonitorServer::listeningChanged, this, &HostMainWindow::updateMonitorServerState);
+    connect(ui->actionMonitorServer, &QAction::triggered, this, &HostMainWindow::slot_triggered_actionMonitorServer);
+    updateMonitorServerState();
     setupActions();
     setupLog();
     showIdentity();
@@ -554,4 +565,55 @@ void HostMainWindow::closeEvent(QCloseEvent *event)
     // The plug-in's windows are top-level windows of their own; closing the
     // host ends the session.
     QCoreApplication::quit();
+}
+
+// ---------------------------------------------------------------------------
+// Local monitoring server
+
+bool HostMainWindow::startMonitorServer(quint16 port)
+{
+    const bool started = m_monitorServer->start(port);
+    if (started)
+        m_monitorPort = m_monitorServer->port();
+    updateMonitorServerState();
+    return started;
+}
+
+void HostMainWindow::stopMonitorServer()
+{
+    m_monitorServer->stop();
+    updateMonitorServerState();
+}
+
+QString HostMainWindow::monitorServerError() const
+{
+    return m_monitorServer->errorString();
+}
+
+void HostMainWindow::slot_triggered_actionMonitorServer(bool checked)
+{
+    if (!checked) {
+        stopMonitorServer();
+        return;
+    }
+    bool ok = false;
+    const int port = QInputDialog::getInt(this, tr("Local monitoring server"),
+                                          tr("Port on 127.0.0.1 (the plug-in's connection test reaches it as "
+                                             "server 127.0.0.1 or localhost):"),
+                                          m_monitorPort, 1, 65535, 1, &ok);
+    if (!ok) {
+        updateMonitorServerState();
+        return;
+    }
+    if (!startMonitorServer(quint16(port)))
+        QMessageBox::warning(this, tr("Local monitoring server"),
+                             tr("The monitoring server cannot listen on port %1: %2").arg(port).arg(monitorServerError()));
+}
+
+void HostMainWindow::updateMonitorServerState()
+{
+    const bool listening = m_monitorServer->isListening();
+    ui->actionMonitorServer->setChecked(listening);
+    m_monitorLabel->setVisible(listening);
+    m_monitorLabel->setText(listening ? tr("Monitoring server 127.0.0.1:%1").arg(m_monitorServer->port()) : QString());
 }

@@ -17,6 +17,8 @@ class HelpWindow;
 class HostSettings;
 class MessageLogFilter;
 class MessageLogModel;
+class MonitorServer;
+class QLabel;
 class PluginHost;
 class SimulatedTracker;
 
@@ -32,6 +34,12 @@ public:
 
     // Overrides the help folder for this session (--help-root).
     void setHelpRoot(const QString &folder);
+    // Starts the local monitoring server on 127.0.0.1:port (--monitor-server,
+    // or the Tracker menu); false with monitorServerError() when it cannot listen.
+    bool startMonitorServer(quint16 port);
+    void stopMonitorServer();
+    QString monitorServerError() const;
+    MonitorServer &monitorServer() { return *m_monitorServer; }
 
 public slots:
     void showHelp(const QString &requestPath);
@@ -61,6 +69,8 @@ private slots:
     void slot_triggered_actionOpenWorkingFolder();
     void slot_triggered_actionPluginHelp();
     void slot_triggered_actionAbout();
+    void slot_triggered_actionMonitorServer(bool checked);
+    void updateMonitorServerState();
     void slot_rowsInserted_log();
     void slot_copy_log();
     void updateTrackerState();
@@ -89,6 +99,9 @@ private:
     QStringList m_workingPaths;
     HelpResolver m_help;
     QPointer<HelpWindow> m_helpWindow;
+    MonitorServer *m_monitorServer;
+    QLabel *m_monitorLabel;
+    quint16 m_monitorPort = 5000;
 };
 
 #endif // HOSTMAINWINDOW_H

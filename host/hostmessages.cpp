@@ -149,7 +149,12 @@ const MessageInfo *end()
 
 QString directionText(Direction direction)
 {
-    return direction == Direction::ToPlugin ? QStringLiteral("to plug-in") : QStringLiteral("to host");
+    switch (direction) {
+    case Direction::ToPlugin: return QStringLiteral("to plug-in");
+    case Direction::ToHost: return QStringLiteral("to host");
+    case Direction::Host: return QStringLiteral("host");
+    }
+    return {};
 }
 
 } // namespace HostMessages

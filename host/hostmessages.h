@@ -13,7 +13,8 @@ namespace HostMessages {
 
 enum class Direction {
     ToPlugin, // host -> plug-in, ReceiveMessage
-    ToHost    // plug-in -> host, the callback
+    ToHost,   // plug-in -> host, the callback
+    Host      // not a message: something the host itself did (its local monitoring server)
 };
 
 // What p1 and p2 of a message carry.

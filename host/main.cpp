@@ -173,6 +173,9 @@ int runWindow(int argc, char **argv, const QStringList &arguments)
         if (!options.helpRoot().isEmpty())
             window.setHelpRoot(options.helpRoot());
         window.show();
+        if (options.monitorServerPort() > 0 && !window.startMonitorServer(quint16(options.monitorServerPort())))
+            err << "k4810-host: the monitoring server cannot listen on port " << options.monitorServerPort() << ": "
+                << window.monitorServerError() << Qt::endl;
         if (!options.detached() && settings.attachAtStart())
             tracker.attach();
         status = QApplication::exec();

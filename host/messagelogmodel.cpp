@@ -1,5 +1,29 @@
 #include "host/messagelogmodel.h"
 
+namespace {
+
+QString directionShort(HostMessages::Direction direction)
+{
+    switch (direction) {
+    case HostMessages::Direction::ToPlugin: return QStringLiteral("→ plug-in");
+    case HostMessages::Direction::ToHost: return QStringLiteral("← plug-in");
+    case HostMessages::Direction::Host: return QStringLiteral("host");
+    }
+    return {};
+}
+
+QString directionLong(HostMessages::Direction direction)
+{
+    switch (direction) {
+    case HostMessages::Direction::ToPlugin: return QStringLiteral("Host to plug-in (ReceiveMessage)");
+    case HostMessages::Direction::ToHost: return QStringLiteral("Plug-in to host (callback)");
+    case HostMessages::Direction::Host: return QStringLiteral("The host itself (local monitoring server)");
+    }
+    return {};
+}
+
+} // namespace
+
 MessageLogModel::MessageLogModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -35,8 +59,8 @@ QVariant MessageLogModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         switch (index.column()) {
         case TimeColumn: return r.time.toString(QStringLiteral("hh:mm:ss.zzz"));
-        case DirectionColumn: return r.direction == HostMessages::Direction::ToPlugin ? QStringLiteral("→ plug-in") : QStringLiteral("← plug-in");
-        case NumberColumn: return QString::number(r.msgId);
+        case DirectionColumn: return directionShort(r.direction);
+        case NumberColumn: return r.direction == HostMessages::Direction::Host ? QString() : QString::number(r.msgId);
         case NameColumn: return r.name;
         case ParametersColumn: return r.parameters;
         case NoteColumn: return r.note;
@@ -45,7 +69,7 @@ QVariant MessageLogModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         switch (index.column()) {
         case TimeColumn: return r.time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
-        case DirectionColumn: return r.direction == HostMessages::Direction::ToPlugin ? QStringLiteral("Host to plug-in (ReceiveMessage)") : QStringLiteral("Plug-in to host (callback)");
+        case DirectionColumn: return directionLong(r.direction);
         case ParametersColumn: return r.parameters;
         case NoteColumn: return r.note;
         }
@@ -83,7 +107,8 @@ QString MessageLogModel::line(int row) const
         return {};
     const Row &r = m_rows.at(row);
     return QStringList{r.time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")),
-                       HostMessages::directionText(r.direction), QString::number(r.msgId), r.name,
+                       HostMessages::directionText(r.direction),
+                       r.direction == HostMessages::Direction::Host ? QString() : QString::number(r.msgId), r.name,
                        r.parameters, r.note}
         .join(QLatin1Char('\t'));
 }

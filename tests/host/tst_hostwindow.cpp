@@ -11,6 +11,10 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QInputDialog>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -31,6 +35,7 @@ private slots:
     void trackerMenu();
     void helpRequestsOpenTheHelpWindow();
     void messageLogListsBothDirections();
+    void monitoringServerMenuLogsConnections();
 
 private:
     QAction *action(const char *name) const;
@@ -193,6 +198,42 @@ void TestHostWindow::messageLogListsBothDirections()
              QStringLiteral("no tracker attached"));
     action("actionClearLog")->trigger();
     QCOMPARE(model->rowCount(), 0);
+}
+
+void TestHostWindow::monitoringServerMenuLogsConnections()
+{
+    // A port that is free now.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost));
+    const int port = probe.serverPort();
+    probe.close();
+
+    auto *poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, poll, [poll, port] {
+        if (auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            dialog->setIntValue(port);
+            dialog->accept();
+            poll->deleteLater();
+        }
+    });
+    poll->start(5);
+    QAction *menu = action("actionMonitorServer");
+    menu->trigger();
+    QVERIFY(menu->isChecked());
+    const int before = m_log->rowCount();
+
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, quint16(port));
+    QVERIFY(client.waitForConnected(5000));
+    QVERIFY(QTest::qWaitFor([&] { return m_log->rowCount() > before; }, 5000));
+    const QModelIndex row = m_log->index(m_log->rowCount() - 1, MessageLogModel::ParametersColumn);
+    QCOMPARE(m_log->data(row).toString(), QStringLiteral("from 127.0.0.1:%1").arg(client.localPort()));
+    client.abort();
+
+    menu->trigger();
+    QVERIFY(!menu->isChecked());
+    QCOMPARE(m_log->data(m_log->index(m_log->rowCount() - 1, MessageLogModel::NoteColumn)).toString(),
+             QStringLiteral("stopped"));
 }
 
 QTEST_MAIN(TestHostWindow)
