@@ -69,7 +69,15 @@ ORV_FuelTablePanel::ORV_FuelTablePanel(const QString &suffix, bool live, const F
     stopLive();
 }
 
-ORV_FuelTablePanel::~ORV_FuelTablePanel() = default;
+ORV_FuelTablePanel::~ORV_FuelTablePanel()
+{
+    // An editor still open commits as the widgets go: nothing of that may
+    // reach this half-destroyed panel.
+    m_model->disconnect(this);
+    m_volumeDelegate->disconnect(this);
+    if (m_readingDelegate)
+        m_readingDelegate->disconnect(this);
+}
 
 QTableView *ORV_FuelTablePanel::table() const { return ui->Table; }
 QLineEdit *ORV_FuelTablePanel::volumeEdit() const { return ui->LineEdit_Volume; }
