@@ -13,7 +13,7 @@
 // characteristics of the vehicle of the telemetry trip.
 //
 // Calibration: while pouring is on (the default), a session starts at the
-// first reading after a pause of half a minute with the tank drained, and
+// first reading after a pause of a minute or more with the tank drained, and
 // fuel is poured in steps: 5 % of the tank (20 l of 400) in 10 seconds, then
 // 20 seconds for the level to settle, until the tank is full. With pouring
 // off the sensors read the tank as the trip left it. The malformed option
@@ -27,7 +27,7 @@ public:
     static constexpr double kStep = 0.05;       // of the tank, per pour
     static constexpr qint64 kPourMs = 10000;
     static constexpr qint64 kSettleMs = 20000;
-    static constexpr qint64 kSessionGapMs = 30000;
+    static constexpr qint64 kSessionGapMs = 60000;
 
     explicit FuelService(QObject *parent = nullptr);
 
