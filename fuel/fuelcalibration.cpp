@@ -18,13 +18,9 @@ float number(const QString &text)
     return float(v);
 }
 
-bool volumeLess(const QString &a, const QString &b)
+VolumeKey volumeKey(const QString &text)
 {
-    if (a.isEmpty())
-        return false;
-    if (b.isEmpty())
-        return true;
-    return number(a) < number(b);
+    return {text.isEmpty(), text.isEmpty() ? 0.0f : number(text)};
 }
 
 QString loadedValue(const QString &text)

@@ -25,7 +25,21 @@ float number(const QString &text);
 
 // The table's order on the volume column: an empty text is never less than
 // another and sorts after every number; otherwise the numbers compare.
-bool volumeLess(const QString &a, const QString &b);
+// A sort reads each text once into its key.
+struct VolumeKey
+{
+    bool empty = true;
+    float value = 0;
+};
+VolumeKey volumeKey(const QString &text);
+inline bool volumeLess(const VolumeKey &a, const VolumeKey &b)
+{
+    return !a.empty && (b.empty || a.value < b.value);
+}
+inline bool volumeLess(const QString &a, const QString &b)
+{
+    return volumeLess(volumeKey(a), volumeKey(b));
+}
 
 // A value read from a calibration file, as the table takes it: commas become
 // points, and "nan", "inf" and numbers beyond the single-precision range

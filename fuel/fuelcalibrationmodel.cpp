@@ -107,9 +107,13 @@ void FuelCalibrationModel::sort(int column, Qt::SortOrder order)
     QList<int> origin(m_rows.size());
     for (int i = 0; i < origin.size(); ++i)
         origin[i] = i;
-    auto less = [this, order](int a, int b) {
-        return order == Qt::AscendingOrder ? FuelCalibration::volumeLess(m_rows[a].volume, m_rows[b].volume)
-                                           : FuelCalibration::volumeLess(m_rows[b].volume, m_rows[a].volume);
+    // Each volume read once.
+    QList<FuelCalibration::VolumeKey> keys(m_rows.size());
+    for (int i = 0; i < keys.size(); ++i)
+        keys[i] = FuelCalibration::volumeKey(m_rows[i].volume);
+    auto less = [&keys, order](int a, int b) {
+        return order == Qt::AscendingOrder ? FuelCalibration::volumeLess(keys[a], keys[b])
+                                           : FuelCalibration::volumeLess(keys[b], keys[a]);
     };
     std::stable_sort(origin.begin(), origin.end(), less);
     QList<Row> sorted;
@@ -135,6 +139,18 @@ int FuelCalibrationModel::appendRow(const QString &volume, const QString &readin
     m_rows.append(Row{volume, reading, false});
     endInsertRows();
     return at;
+}
+
+void FuelCalibrationModel::appendRows(const QList<QPair<QString, QString>> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    const int at = int(m_rows.size());
+    beginInsertRows({}, at, at + int(rows.size()) - 1);
+    m_rows.reserve(m_rows.size() + rows.size());
+    for (const auto &r : rows)
+        m_rows.append(Row{r.first, r.second, false});
+    endInsertRows();
 }
 
 void FuelCalibrationModel::setMarked(int row, bool marked)

@@ -55,6 +55,8 @@ public:
 
     // Appends an unmarked row; returns its index.
     int appendRow(const QString &volume, const QString &reading);
+    // Appends unmarked rows (volume, reading) in one insertion.
+    void appendRows(const QList<QPair<QString, QString>> &rows);
     void sortByVolume() { sort(ColumnVolume, Qt::AscendingOrder); }
     void setMarked(int row, bool marked);
     bool hasMarked() const;

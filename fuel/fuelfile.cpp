@@ -73,11 +73,14 @@ FuelFile::ReadResult readDocument(CSerialize &doc, std::unique_ptr<SettingsSecti
             break;
         }
     }
-    if (std::unique_ptr<SettingsSection> table = top->child(kTable)) {
-        for (std::unique_ptr<SettingsSection> row = table->findFirst(kData); row; row = table->findNext()) {
-            if (!row->element() || row->element()->isAttribute())
+    // The rows one by one, each through a handle of its own: a search by name
+    // among thousands of siblings of one name costs more than a walk.
+    if (CXmlElement *table = top->element()->firstChild(kTable)) {
+        for (CXmlElement *e : table->children()) {
+            if (e->name() != kData)
                 continue;
-            c.rows << FuelFileRow{row->getText(QStringLiteral("param_U")), row->getText(QStringLiteral("param_V"))};
+            if (std::unique_ptr<SettingsSection> row = doc.handle(e))
+                c.rows << FuelFileRow{row->getText(QStringLiteral("param_U")), row->getText(QStringLiteral("param_V"))};
         }
     }
     r.status = c.model == QLatin1String(FuelFile::kModel) ? FuelFile::Ok : FuelFile::WrongModel;

@@ -317,8 +317,7 @@ void ORV_FormFuelSensor::loadFile(const QString &path)
     p->clearTable();
     showTable(r.content.type);
     p->setSensorName(r.content.sensorName);
-    for (const FuelFileRow &row : r.content.rows)
-        p->appendRow(row.volume, row.reading);
+    p->appendRows(r.content.rows);
     p->finishAppending();
     p->setModified(false);
     updateSaveButton();

@@ -191,8 +191,7 @@ bool ORV_FormFuelView::loadFile(const QString &path)
     ui->lineEdit_ObjectName->setText(r.content.objectName);
     ui->lineEdit_Imei->setText(r.content.imei);
     m_panel->setSensorName(r.content.sensorName);
-    for (const FuelFileRow &row : r.content.rows)
-        m_panel->appendRow(row.volume, row.reading);
+    m_panel->appendRows(r.content.rows);
     m_panel->finishAppending();
     m_panel->setModified(false);
     m_fileName = path;

@@ -1,5 +1,6 @@
 #include "fuel/orv_fuelsensor_graph.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -46,7 +47,7 @@ float ORV_FuelSensor_Graph::maxReading() const
     return m;
 }
 
-QPointF ORV_FuelSensor_Graph::position(const FuelPoint &point, const QSize &size) const
+ORV_FuelSensor_Graph::Scale ORV_FuelSensor_Graph::scale(const QSize &size) const
 {
     const int w = size.width();
     const int h = size.height();
@@ -54,7 +55,12 @@ QPointF ORV_FuelSensor_Graph::position(const FuelPoint &point, const QSize &size
     const float rmax = maxReading();
     const double sx = vmax != 0 ? double(w - m_marginLeft - kMarginRight - 20) / double(vmax) : 0.0;
     const double sy = rmax != 0 ? double(h - kMarginBottom - kMarginTop - 20) / double(rmax) : 0.0;
-    return {m_marginLeft + double(point.volume) * sx, (h - kMarginBottom) - double(point.reading) * sy};
+    return {double(m_marginLeft), double(h - kMarginBottom), sx, sy};
+}
+
+QPointF ORV_FuelSensor_Graph::position(const FuelPoint &point, const QSize &size) const
+{
+    return scale(size).at(point);
 }
 
 void ORV_FuelSensor_Graph::draw(QPainter &p, const QSize &size) const
@@ -110,23 +116,33 @@ void ORV_FuelSensor_Graph::draw(QPainter &p, const QSize &size) const
     }
 
     // The points, joined in table order.
+    const Scale s = scale(size);
     QPolygonF line;
     line.reserve(m_points.size());
     for (const FuelPoint &pt : m_points)
-        line << position(pt, size);
+        line << s.at(pt);
     p.drawPolyline(line);
-    p.setPen(QPen(Qt::red));
-    p.setBrush(Qt::red);
-    for (const QPointF &at : std::as_const(line))
-        p.drawEllipse(at, 1.0, 1.0);
+    // A red dot of radius 1 at each point (its outline included), drawn as
+    // round points in one call: a table of thousands of rows stays quick.
+    p.setPen(QPen(Qt::red, 3.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawPoints(line);
 
     // Where the table goes against itself.
     if (!m_broken.isEmpty()) {
         const QColor warning(192, 0, 0);
-        p.setPen(QPen(warning, 2));
-        p.setBrush(Qt::NoBrush);
+        // One ring drawn once and stamped at each such point: a noisy table
+        // of thousands of points repaints as quickly as a clean one.
+        constexpr int kRing = 14;
+        QImage ring(kRing, kRing, QImage::Format_ARGB32_Premultiplied);
+        ring.fill(Qt::transparent);
+        {
+            QPainter r(&ring);
+            r.setRenderHint(QPainter::Antialiasing, true);
+            r.setPen(QPen(warning, 2));
+            r.drawEllipse(QPointF(kRing / 2.0, kRing / 2.0), 5.0, 5.0);
+        }
         for (int i : m_broken)
-            p.drawEllipse(line[i], 5.0, 5.0);
+            p.drawImage(line[i] - QPointF(kRing / 2.0, kRing / 2.0), ring);
         p.setPen(warning);
         const QRect band(L + 10, 0, std::max(0, w - L - 40), kMarginTop + fm.height());
         p.drawText(band, Qt::AlignRight | Qt::AlignTop | Qt::TextWordWrap, tr("K4810_523"));

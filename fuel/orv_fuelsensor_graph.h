@@ -48,6 +48,13 @@ protected:
 private:
     float maxVolume() const;
     float maxReading() const;
+    // Origin and pixels per unit of each axis in a graph of that size.
+    struct Scale
+    {
+        double x0, y0, sx, sy;
+        QPointF at(const FuelPoint &p) const { return {x0 + double(p.volume) * sx, y0 - double(p.reading) * sy}; }
+    };
+    Scale scale(const QSize &size) const;
 
     int m_decimals;
     QString m_axisTitle;

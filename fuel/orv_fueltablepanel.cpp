@@ -261,6 +261,19 @@ void ORV_FuelTablePanel::appendRow(const QString &volume, const QString &reading
     m_markingSuppressed = false;
 }
 
+void ORV_FuelTablePanel::appendRows(const QList<FuelFileRow> &rows)
+{
+    QList<QPair<QString, QString>> taken;
+    taken.reserve(rows.size());
+    for (const FuelFileRow &r : rows)
+        taken << qMakePair(FuelCalibration::loadedValue(r.volume), FuelCalibration::loadedValue(r.reading));
+    m_filling = true;
+    m_markingSuppressed = true;
+    m_model->appendRows(taken);
+    m_filling = false;
+    m_markingSuppressed = false;
+}
+
 void ORV_FuelTablePanel::finishAppending()
 {
     m_model->sortByVolume();

@@ -2,6 +2,7 @@
 #define ORV_FUELTABLEPANEL_H
 
 #include "fuel/fuelcalibration.h"
+#include "fuel/fuelfile.h"
 #include "fuel/fuelsensortype.h"
 #include "fuel/fuelstability.h"
 
@@ -69,6 +70,8 @@ public:
     // A row read from a file (commas become points, non-finite numbers 0);
     // call finishAppending() after the last one.
     void appendRow(const QString &volume, const QString &reading);
+    // The rows of a file in one go; as appendRow.
+    void appendRows(const QList<FuelFileRow> &rows);
     void finishAppending();
     void refreshGraph();
     const FuelPoints &points() const { return m_points; }

@@ -115,6 +115,7 @@ private slots:
     void escapeDoesNotClose();
     void connectionLossClosesAfterTheMessage();
     void helpAndPrint();
+    void unloadingAsksNothing();
 
     void viewOpensFilesFromTheHost();
     void viewLoadReplacesTheTable();
@@ -664,6 +665,22 @@ void tst_FuelWindows::helpAndPrint()
     QVERIFY(m_window->report()->html().contains(QLatin1String("Truck 7")));
     m_window->slot_pressed_Btn_Exit();
     QVERIFY(!m_window->report()->isVisible());
+}
+
+void tst_FuelWindows::unloadingAsksNothing()
+{
+    m_answer = QByteArray();
+    openWindow();
+    addRow(QStringLiteral("A1"), QStringLiteral("5"), QStringLiteral("0.60"));
+    ORV_FormFuelView *view = m_device->ensureFuelViewWindow();
+    view->setDialogs(m_dialogs);
+    view->openDigital();
+    view->panel()->volumeEdit()->setText(QStringLiteral("10"));
+    view->panel()->readingEdit()->setText(QStringLiteral("300"));
+    view->panel()->slot_pressed_Btn_Add();
+    // The library goes with its windows: no question can be answered then.
+    m_device.reset();
+    QVERIFY(m_questions.isEmpty());
 }
 
 // ---------------------------------------------------------------------------
