@@ -10,6 +10,16 @@ void ORV_MessageBox::tell(QWidget *parent, QMessageBox::Icon icon, const QString
     box.exec();
 }
 
+QMessageBox *ORV_MessageBox::notify(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                    const QString &text, const QString &button)
+{
+    auto *box = new QMessageBox(icon, title, text, QMessageBox::NoButton, parent);
+    box->addButton(button, QMessageBox::AcceptRole);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return box;
+}
+
 bool ORV_MessageBox::ask(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
                          const QString &yes, const QString &no)
 {

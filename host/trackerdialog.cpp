@@ -1,5 +1,6 @@
 #include "host/trackerdialog.h"
 
+#include "host/simulator/services/fuel/fuelservice.h"
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/services/telemetry/telemetryservice.h"
 #include "host/simulator/simulatedtracker.h"
@@ -23,6 +24,8 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
     , m_pages(new QSpinBox(this))
     , m_secondGeneration(new QCheckBox(tr("Second-generation (Vela2) records"), this))
     , m_repeatEvery(new QSpinBox(this))
+    , m_fuelPouring(new QCheckBox(tr("Fuel is poured in while the fuel sensors are read (calibration)"), this))
+    , m_fuelMalformed(new QCheckBox(tr("Malformed fuel-sensor answers"), this))
 {
     setWindowTitle(tr("Simulated tracker"));
     m_capabilities->setValidator(
@@ -51,6 +54,15 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
     form->addRow(tr("Stored pages:"), m_pages);
     form->addRow(QString(), m_secondGeneration);
     form->addRow(tr("Ask again for every n-th settings block:"), m_repeatEvery);
+    m_fuelPouring->setToolTip(tr("From a drained tank, 20 l of 400 every 30 seconds: poured in 10 seconds, "
+                                 "then the level settles"));
+    m_fuelMalformed->setToolTip(tr("The fuel-sensor answer is one byte short; the plug-in drops it and stops polling"));
+    if (auto *fuel = tracker.service<FuelService>()) {
+        m_fuelPouring->setChecked(fuel->pouring());
+        m_fuelMalformed->setChecked(fuel->malformed());
+    }
+    form->addRow(QString(), m_fuelPouring);
+    form->addRow(QString(), m_fuelMalformed);
     auto *note = new QLabel(tr("An attached tracker is attached again so that the plug-in sees the new values."), this);
     note->setWordWrap(true);
     form->addRow(note);
@@ -78,5 +90,9 @@ bool TrackerDialog::apply()
     }
     if (auto *settings = m_tracker.service<SettingsService>())
         settings->setRepeatEvery(m_repeatEvery->value());
+    if (auto *fuel = m_tracker.service<FuelService>()) {
+        fuel->setPouring(m_fuelPouring->isChecked());
+        fuel->setMalformed(m_fuelMalformed->isChecked());
+    }
     return changed;
 }

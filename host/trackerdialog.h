@@ -28,6 +28,8 @@ private:
     QSpinBox *m_pages;
     QCheckBox *m_secondGeneration;
     QSpinBox *m_repeatEvery;
+    QCheckBox *m_fuelPouring;
+    QCheckBox *m_fuelMalformed;
 };
 
 #endif // TRACKERDIALOG_H

@@ -12,7 +12,7 @@ PACKAGES=(
     qt6-base-dev qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev
     # tests, benchmarks, fuzzing
-    xvfb xauth gpsbabel libxml2-utils libbenchmark-dev clang libclang-rt-14-dev valgrind
+    xvfb xauth gpsbabel libxml2-utils poppler-utils libbenchmark-dev clang libclang-rt-14-dev valgrind
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "core/formwait.h"
 #include "core/orv_device_k4810.h"
 #include "core/orvmessages.h"
+#include "fuel/orv_formfuelsensor.h"
 #include "telemetry/maskplan.h"
 #include "telemetry/orv_tmipage_f8.h"
 #include "telemetry/tmibinwriter.h"
@@ -342,7 +343,9 @@ void orv_FormTmi_K4810::slot_finished(int nResult)
 
 void orv_FormTmi_K4810::closeForConnectionChange()
 {
-    // The fuel-sensor and tachograph windows close with it once they exist.
+    // The tachograph window closes with it once it exists.
+    if (m_fuelSensor && m_fuelSensor->isVisible())
+        m_fuelSensor->closeForConnectionChange();
     shutDown();
 }
 
@@ -475,6 +478,9 @@ void orv_FormTmi_K4810::slot_pressed_Btn_FuelSensor()
 {
     // The fuel-sensor window polls the tracker itself: ours stops first.
     ui->checkBox_Get_Auto_TMI->setChecked(false);
+    if (!m_fuelSensor)
+        m_fuelSensor = new ORV_FormFuelSensor(m_device, this);
+    m_fuelSensor->open(m_objectName, m_device ? m_device->deviceId() : QString());
 }
 
 void orv_FormTmi_K4810::slot_pressed_Btn_Taho()
@@ -513,9 +519,8 @@ void orv_FormTmi_K4810::onRfid(quint64 code, intptr_t p2)
 
 void orv_FormTmi_K4810::onFuelSensorAnswer(const uchar *data, int length)
 {
-    // For the fuel-sensor window, which comes with the calibration windows.
-    Q_UNUSED(data);
-    Q_UNUSED(length);
+    if (m_fuelSensor)
+        m_fuelSensor->handleFuelAnswer(data, length);
 }
 
 void orv_FormTmi_K4810::onTachoAnswer(uint32_t msgId, intptr_t p1, intptr_t p2)

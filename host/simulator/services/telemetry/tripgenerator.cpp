@@ -211,6 +211,28 @@ double TripGenerator::distanceBefore(int index) const
     return km;
 }
 
+double TripGenerator::tankAfterKm(double km)
+{
+    return 1.0 - std::fmod(km, kTankRangeKm) / kTankRangeKm; // refuelled every 420 km
+}
+
+double TripGenerator::tankAt(int number) const
+{
+    const int index = clamp(number) - 1;
+    return tankAfterKm(distanceBefore(index) + speedAt(index) * kPageInterval / 3600.0);
+}
+
+FuelGauges TripGenerator::gauges(double tank, uint32_t jitter)
+{
+    tank = std::clamp(tank, 0.0, 1.0);
+    FuelGauges g;
+    g.ain1 = uint16_t(std::lround(480 + tank * 9200 + hash01(jitter + 13) * 12));
+    g.frequency1 = uint16_t(500 + std::lround(tank * 1000));
+    g.levelRs485[0] = uint16_t(std::lround(200 + tank * 3800));
+    g.levelRs485[1] = uint16_t(std::lround(180 + tank * 3720 + hash01(jitter + 7) * 8));
+    return g;
+}
+
 TripPage TripGenerator::page(int number) const
 {
     number = clamp(number);
@@ -286,20 +308,20 @@ TripPage TripGenerator::page(int number) const
 
     p.power = uint16_t(engine ? 13800 + int(hash01(uint32_t(number)) * 400) : 12450 - (i % 4) * 20);
     p.reserv = uint16_t(4080 + int(hash01(uint32_t(number) + 99) * 60));
-    p.ain = {uint16_t(engine ? 9800 : 0), uint16_t(2500 + int(speed * 10)), 0};
+    p.ain = {0, uint16_t(2500 + int(speed * 10)), 0}; // AIN1: the fuel sensor, below
     p.impulses1 = uint32_t(km * 30.0);                 // fuel flow meter, one pulse per 10 ml at 30 l/100 km
     p.impulses2 = uint32_t(cycle / 3 + (i >= 36 && cycle % 3 == 1 ? 1 : 0)); // door openings
-    const double tank = 1.0 - std::fmod(km, kTankRangeKm) / kTankRangeKm; // refuelled every 420 km
-    p.frequency1 = uint16_t(500 + std::lround(tank * 1000));
+    const FuelGauges fuel = gauges(tankAfterKm(km), uint32_t(number));
+    p.frequency1 = fuel.frequency1;
     p.frequency2 = uint16_t(engine ? 700 + std::lround(speed * 18) : 0);
     p.motochas = uint32_t(1260000 + index * kPageInterval * 9 / 10);
-    p.levelRs485[0] = uint16_t(std::lround(200 + tank * 3800));
-    p.levelRs485[1] = uint16_t(std::lround(180 + tank * 3720 + hash01(uint32_t(number) + 7) * 8));
+    p.ain[0] = fuel.ain1;
+    p.levelRs485 = fuel.levelRs485;
     p.levelRs232 = 0;
     p.temp = {int8_t(engine ? std::min(88, 40 + i * 3) : 35), int8_t(-18 + int(hash01(uint32_t(number) + 3) * 3)),
               int8_t(21), int8_t(4 + int(4 * std::sin(p.time / 43200.0 * kPi)))};
 
-    p.canFuelLevel = uint16_t(0x8000 | uint16_t(std::lround(tank * 100)));
+    p.canFuelLevel = uint16_t(0x8000 | uint16_t(std::lround(tankAfterKm(km) * 100)));
     p.canFuelConsumption = float(std::round(km * 0.31 * 10) / 10);
     p.canEngineTurns = uint16_t(engine ? (speed > 0 ? 1100 + std::lround(speed * 14) : 720) : 0);
     p.canTemp = int8_t(engine ? std::min(90, 50 + i * 4) : 40);

@@ -60,6 +60,17 @@ struct TripPage
     int64_t naviLatitude = 0, naviLongitude = 0; // 1/600000000 degree
 };
 
+// What the vehicle's fuel-level sensors read with the tank filled to a
+// fraction (0 empty, 1 full): the analogue sensor on AIN1 (millivolts), the
+// frequency sensor (F1) and the digital sensors on the RS-485 bus (two
+// fitted; the others read 0).
+struct FuelGauges
+{
+    uint16_t ain1 = 0;
+    uint16_t frequency1 = 0;
+    std::array<uint16_t, 6> levelRs485{};
+};
+
 // A vehicle's day on the Moscow ring road: drive, stop at lights, park,
 // refuel, with the instruments that a K-4810 reads. Pages are computed from
 // their number on demand, so a trip of a million pages costs no memory.
@@ -86,6 +97,12 @@ public:
     // The first page at or after the time; the last page when none is.
     int firstAtOrAfter(uint32_t time) const;
 
+    // How full the tank is at page n (0 .. 1); the vehicle refuels every 420 km.
+    double tankAt(int number) const;
+    // The sensors' readings for a tank that full; `jitter` picks the small
+    // noise of the readings (the page number on a trip).
+    static FuelGauges gauges(double tank, uint32_t jitter);
+
     // The tracker keeps recording: pages up to `now`, 30 seconds apart.
     int catchUp(uint32_t now);
     // A page written for an event now (an output switched, guard changed).
@@ -109,6 +126,7 @@ private:
         uint16_t code;
     };
 
+    static double tankAfterKm(double km);
     double distanceBefore(int index) const; // km driven before page index (0-based)
     double speedAt(int index) const;
     bool engineOn(int index) const;

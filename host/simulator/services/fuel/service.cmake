@@ -1,0 +1,2 @@
+k4810_sim_service(CLASS FuelService HEADER fuelservice.h
+                  SOURCES fuelservice.cpp fuelservice.h)
