@@ -150,6 +150,18 @@ void CXmlElement::clearContent()
     m_value.clear();
 }
 
+std::vector<std::unique_ptr<CXmlElement>> CXmlElement::takeChildren()
+{
+    std::vector<std::unique_ptr<CXmlElement>> out;
+    out.reserve(m_children.size());
+    for (CXmlElement *c : m_children) {
+        c->m_parent = nullptr;
+        out.emplace_back(c);
+    }
+    m_children.clear();
+    return out;
+}
+
 bool CXmlElement::isWithin(const CXmlElement *ancestor) const
 {
     for (const CXmlElement *e = this; e; e = e->m_parent) {

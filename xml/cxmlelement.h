@@ -93,6 +93,8 @@ public:
     // Deletes every attribute and child and empties the value; name, kind
     // and parent stay.
     void clearContent();
+    // Detaches every child, in order, and hands them over.
+    std::vector<std::unique_ptr<CXmlElement>> takeChildren();
 
     // True when this node is the node given or lies below it.
     bool isWithin(const CXmlElement *ancestor) const;

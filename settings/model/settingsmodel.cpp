@@ -16,6 +16,36 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <unordered_set>
+
+// Kept elements lent to a tree built only to be written: taken back before
+// the tree goes, so that they are written without being copied.
+class SettingsModel::Lending
+{
+public:
+    void add(CXmlElement *into, CXmlElement *element)
+    {
+        if (m_into.empty() || m_into.back() != into)
+            m_into.push_back(into);
+        m_lent.insert(element);
+    }
+    ~Lending()
+    {
+        // Nothing is deleted here: the tree's own children go back in place.
+        for (CXmlElement *e : m_into) {
+            for (auto &child : e->takeChildren()) {
+                if (m_lent.count(child.get()))
+                    child.release(); // the model's own again
+                else
+                    e->appendChild(std::move(child));
+            }
+        }
+    }
+
+private:
+    std::vector<CXmlElement *> m_into;
+    std::unordered_set<CXmlElement *> m_lent;
+};
 
 // What a file held in one element beside the catalogue's keys.
 struct SettingsModel::Kept
@@ -26,16 +56,25 @@ struct SettingsModel::Kept
 
     bool isEmpty() const { return attributes.isEmpty() && children.empty() && text.isEmpty(); }
 
-    void appendTo(CXmlElement &e) const
+    // Copies into e; or, with `lent`, puts the kept elements themselves
+    // into e for one write (SettingsModel::Lending takes them back).
+    void appendTo(CXmlElement &e, Lending *lent) const
     {
         for (const auto &a : attributes)
             e.addAttribute(a.first, a.second);
-        for (const auto &c : children)
-            e.appendChild(c->clone());
+        for (const auto &c : children) {
+            if (lent) {
+                e.appendChild(std::unique_ptr<CXmlElement>(c.get()));
+                lent->add(&e, c.get());
+            } else {
+                e.appendChild(c->clone());
+            }
+        }
         if (!text.isEmpty() && e.value().isEmpty())
             e.setValue(text);
     }
 };
+
 
 struct SettingsModel::Section
 {
@@ -89,8 +128,11 @@ QPair<QString, int> segment(const QString &part)
 class SettingsModel::Walk
 {
 public:
-    explicit Walk(const CXmlElement *element)
+    // owned: the element belongs to the model's load, which may take its
+    // children instead of copying them.
+    Walk(const CXmlElement *element, bool owned)
         : m_e(element)
+        , m_owned(owned)
     {
         const auto &attrs = element->attributes();
         const auto &kids = element->children();
@@ -164,6 +206,7 @@ public:
 
 private:
     const CXmlElement *m_e;
+    bool m_owned;
     QHash<QString, int> m_attrs;
     QHash<QString, QList<int>> m_kids;
     std::vector<char> m_attrUsed;
@@ -177,10 +220,20 @@ void SettingsModel::Walk::keep(Kept &kept, const QString &skipAttribute) const
         if (!m_attrUsed[i] && attrs[i]->name() != skipAttribute)
             kept.attributes.append({attrs[i]->name(), attrs[i]->value()});
     }
-    const auto &kids = m_e->children();
-    for (size_t i = 0; i < kids.size(); ++i) {
-        if (!m_kidUsed[i])
-            kept.children.push_back(kids[i]->clone());
+    if (m_owned) {
+        // The tree is the model's: its children move over (the ones the
+        // catalogue took go with the tree).
+        auto kids = const_cast<CXmlElement *>(m_e)->takeChildren();
+        for (size_t i = 0; i < kids.size(); ++i) {
+            if (!m_kidUsed[i])
+                kept.children.push_back(std::move(kids[i]));
+        }
+    } else {
+        const auto &kids = m_e->children();
+        for (size_t i = 0; i < kids.size(); ++i) {
+            if (!m_kidUsed[i])
+                kept.children.push_back(kids[i]->clone());
+        }
     }
     kept.text = m_e->value();
 }
@@ -248,7 +301,7 @@ bool SettingsModel::open(const QString &path, QString *error)
         return fail(document.errorText().isEmpty() ? QStringLiteral("%1: not a settings file").arg(info.fileName())
                                                    : document.errorText());
     root.reset();
-    load(*document.root());
+    loadTree(document.takeRoot().get(), true);
     m_fileName = path;
     return true;
 }
@@ -264,16 +317,22 @@ bool SettingsModel::openBytes(const QByteArray &bytes, QString *error)
         return false;
     }
     root.reset();
-    load(*document.root());
+    loadTree(document.takeRoot().get(), true);
     m_fileName.clear();
     return true;
 }
 
 void SettingsModel::load(const CXmlElement &rootElement)
 {
+    loadTree(&rootElement, false);
+}
+
+void SettingsModel::loadTree(const CXmlElement *rootPtr, bool owned)
+{
+    const CXmlElement &rootElement = *rootPtr;
     clearKept();
     m_fileName.clear();
-    Walk root(&rootElement);
+    Walk root(&rootElement, owned);
     for (const CXmlElement *a : rootElement.attributes())
         m_rootValues.append({a->name(), a->value()});
     for (const QString &name : SettingsCatalogue::headerNames())
@@ -298,7 +357,7 @@ void SettingsModel::load(const CXmlElement &rootElement)
 
         // Walks of the section and of every sub-section element present.
         std::map<QString, std::unique_ptr<Walk>> walks;
-        walks[QString()] = std::make_unique<Walk>(element);
+        walks[QString()] = std::make_unique<Walk>(element, owned);
         Walk &top = *walks[QString()];
         top.takeAll(QString::fromLatin1(SettingsCatalogue::PageKey));
         for (const QString &sub : table.subSections()) {
@@ -309,7 +368,7 @@ void SettingsModel::load(const CXmlElement &rootElement)
                 continue;
             const auto seg = segment(slash < 0 ? sub : sub.mid(slash + 1));
             if (const CXmlElement *e = p->second->child(seg.first, seg.second))
-                walks[sub] = std::make_unique<Walk>(e);
+                walks[sub] = std::make_unique<Walk>(e, owned);
         }
 
         std::vector<std::pair<int, QString>> into; // legacy targets read
@@ -349,8 +408,10 @@ void SettingsModel::load(const CXmlElement &rootElement)
             s.inFile[size_t(t.first)] = 1;
         }
         s.loaded = s.current;
-        for (const auto &w : walks)
-            w.second->keep(s.kept[w.first], w.first.isEmpty() ? QString::fromLatin1(SettingsCatalogue::PageKey) : QString());
+        // Deepest first: an element's children are kept before its parent
+        // hands its own over.
+        for (auto w = walks.rbegin(); w != walks.rend(); ++w)
+            w->second->keep(s.kept[w->first], w->first.isEmpty() ? QString::fromLatin1(SettingsCatalogue::PageKey) : QString());
     }
     root.keep(*m_rootKept);
     emit reloaded();
@@ -358,7 +419,7 @@ void SettingsModel::load(const CXmlElement &rootElement)
 
 // ---------------------------------------------------------------- saving
 
-void SettingsModel::writeSection(CXmlElement &root, const Section &s) const
+void SettingsModel::writeSection(CXmlElement &root, const Section &s, Lending *lent) const
 {
     const SettingsTable &table = *s.table;
     CXmlElement *section = root.addChild(table.sectionName(), QString(), CXmlElement::Add);
@@ -418,11 +479,16 @@ void SettingsModel::writeSection(CXmlElement &root, const Section &s) const
     for (const auto &e : elements) {
         const auto kept = s.kept.find(e.first);
         if (kept != s.kept.end())
-            kept->second.appendTo(*e.second);
+            kept->second.appendTo(*e.second, lent);
     }
 }
 
 void SettingsModel::saveInto(CXmlElement &root, const Header &header) const
+{
+    build(root, header, nullptr);
+}
+
+void SettingsModel::build(CXmlElement &root, const Header &header, Lending *lent) const
 {
     root.clearContent();
     root.setName(QString::fromLatin1(SettingsCatalogue::RootName));
@@ -437,17 +503,20 @@ void SettingsModel::saveInto(CXmlElement &root, const Header &header) const
             root.addAttribute(v.first, v.second);
     }
     for (const auto &s : m_sections)
-        writeSection(root, *s);
-    m_rootKept->appendTo(root);
+        writeSection(root, *s, lent);
+    m_rootKept->appendTo(root, lent);
 }
 
 QByteArray SettingsModel::toBytes(const Header &header, QString *error) const
 {
     CXmlElement root(QString::fromLatin1(SettingsCatalogue::RootName));
-    saveInto(root, header);
     QByteArray out;
-    if (!CXmlWriter::write(&root, out, error))
-        return QByteArray();
+    {
+        Lending lent; // declared after root: the kept elements go back first
+        build(root, header, &lent);
+        if (!CXmlWriter::write(&root, out, error))
+            out.clear();
+    }
     return out;
 }
 

@@ -147,12 +147,15 @@ private:
     struct Kept;
     struct Section;
     class Walk;
+    class Lending;
 
     Section *sectionData(const QString &name);
     const Section *sectionData(const QString &name) const;
     bool locate(const QString &section, const QString &path, const Section **s, int *index) const;
     QString storedText(const SettingsKey &key, const QVariant &value, const SettingsConversion &unit) const;
-    void writeSection(CXmlElement &root, const Section &section) const;
+    void loadTree(const CXmlElement *root, bool owned);
+    void build(CXmlElement &root, const Header &header, Lending *lent) const;
+    void writeSection(CXmlElement &root, const Section &section, Lending *lent) const;
     void clearKept();
 
     std::vector<std::unique_ptr<Section>> m_sections; // catalogue order

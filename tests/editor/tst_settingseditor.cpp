@@ -445,7 +445,7 @@ void tst_SettingsEditor::unstorableValuesAreNamedBeforeSaving()
     m_answerYes = true;
     m_editor->findChild<QPushButton *>("pushButton_SaveToFile")->pressed();
     QCOMPARE(chooserCalls, 1);
-    QVERIFY(TestFiles::read(target).contains("<objectName>M?ller ??</objectName>"));
+    QVERIFY(TestFiles::read(target).contains("<objectName>M?ller ?\?</objectName>"));
 }
 
 void tst_SettingsEditor::runWrite(const QString &file, bool answerInsideSend)
