@@ -735,6 +735,17 @@ bool SettingsModel::hasSection(const QString &section) const
     return false;
 }
 
+const CXmlElement *SettingsModel::keptSection(const QString &name) const
+{
+    if (sectionData(name))
+        return nullptr;
+    for (const auto &c : m_rootKept->children) {
+        if (c->name() == name)
+            return c.get();
+    }
+    return nullptr;
+}
+
 QString SettingsModel::rootValue(const QString &name) const
 {
     for (const auto &v : m_rootValues) {

@@ -132,6 +132,9 @@ public:
     bool hasSection(const QString &section) const;
     // A value of the root as read (the header values included); empty when absent.
     QString rootValue(const QString &name) const;
+    // A section the catalogue has no table for, as it was read (the first
+    // of that name); null when the file had none.
+    const CXmlElement *keptSection(const QString &name) const;
 
     // Values that cannot be stored as they are (a character windows-1251
     // cannot hold, a known key's text over 254 bytes): saving writes them

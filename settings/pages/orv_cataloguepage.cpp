@@ -1,6 +1,8 @@
 #include "settings/pages/orv_cataloguepage.h"
 
 #include "settings/model/settingscatalogue.h"
+#include "settings/model/settingsmodel.h"
+#include "xml/cxmlelement.h"
 #include "settings/pages/settingsbinder.h"
 #include "settings/pages/settingspages.h"
 
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTimeEdit>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -34,7 +37,12 @@ void ORV_CataloguePage::build(const SettingsPageInfo &info)
         note->setObjectName(QStringLiteral("label_Kept"));
         note->setWordWrap(true);
         layout->addWidget(note);
-        layout->addStretch();
+        m_kept = new QTreeWidget(this);
+        m_kept->setObjectName(QStringLiteral("treeWidget_Kept"));
+        m_kept->setColumnCount(2);
+        m_kept->setHeaderHidden(true);
+        m_kept->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        layout->addWidget(m_kept, 1);
         setup(info);
         return;
     }
@@ -87,4 +95,32 @@ void ORV_CataloguePage::build(const SettingsPageInfo &info)
     }
     layout->addStretch();
     setup(info);
+}
+
+void ORV_CataloguePage::afterLoad()
+{
+    if (!m_kept)
+        return;
+    // The section as it was read: elements with their text, attributes as
+    // name and value.
+    m_kept->clear();
+    const CXmlElement *section = model() ? model()->keptSection(this->section()) : nullptr;
+    if (!section)
+        return;
+    std::vector<std::pair<const CXmlElement *, QTreeWidgetItem *>> stack;
+    for (auto it = section->children().rbegin(); it != section->children().rend(); ++it)
+        stack.emplace_back(*it, nullptr);
+    while (!stack.empty()) {
+        auto [e, parent] = stack.back();
+        stack.pop_back();
+        auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_kept);
+        item->setText(0, e->name());
+        item->setText(1, e->value());
+        for (const CXmlElement *a : e->attributes())
+            (new QTreeWidgetItem(item))->setText(0, a->name() + QLatin1Char('=') + a->value());
+        for (auto it = e->children().rbegin(); it != e->children().rend(); ++it)
+            stack.emplace_back(*it, item);
+    }
+    m_kept->expandAll();
+    m_kept->resizeColumnToContents(0);
 }

@@ -3,13 +3,14 @@
 
 #include "settings/pages/orv_settingspage.h"
 
+class QTreeWidget;
 class SettingsTable;
 
 // The generic page: serves every row of the page table that has no
 // designed page yet. It builds a plain form of its section's keys from the
 // catalogue (label, range, choices, input rule) and binds it like any page;
 // a section the catalogue has no table for is kept by the model as it was
-// read, and the page says so.
+// read: the page says so and shows it, read-only.
 class ORV_CataloguePage : public ORV_SettingsPage
 {
     Q_OBJECT
@@ -20,6 +21,12 @@ public:
 
     // Builds the form of the row's section, then binds and loads it.
     void build(const SettingsPageInfo &info);
+
+protected:
+    void afterLoad() override;
+
+private:
+    QTreeWidget *m_kept = nullptr;
 };
 
 #endif // ORV_CATALOGUEPAGE_H

@@ -179,7 +179,12 @@ void SettingsBinder::prepare(Binding &b)
     case Kind::Slider: {
         auto *s = qobject_cast<QAbstractSlider *>(b.widget.data());
         auto *spin = qobject_cast<QSpinBox *>(b.widget.data());
-        if (k.hasRange() && b.item < 0 && b.index < 0) {
+        if (k.choiceCount() > 0 && b.item < 0 && b.index < 0) {
+            if (spin)
+                spin->setRange(0, k.choiceCount() - 1);
+            else if (s)
+                s->setRange(0, k.choiceCount() - 1);
+        } else if (k.hasRange() && b.item < 0 && b.index < 0) {
             const int lo = int(std::lround(inWidgetUnit(k.minimum())));
             const int hi = int(std::lround(inWidgetUnit(k.maximum())));
             if (spin)
@@ -326,7 +331,15 @@ void SettingsBinder::show(const Binding &b)
     switch (b.kind) {
     case Kind::Spin:
     case Kind::Slider: {
-        const int v = whole ? text.toInt() : m_model->value(b.section, b.path, &u).toInt();
+        int v = whole ? text.toInt() : m_model->value(b.section, b.path, &u).toInt();
+        if (!whole && b.key->choiceCount() > 0) {
+            // A key with choices: the widget holds the choice's position
+            // (a filter step for its coefficient); a code among none of
+            // them leaves the widget as it is, and the value as it was.
+            v = b.key->choiceIndex(text);
+            if (v < 0)
+                break;
+        }
         auto *s = qobject_cast<QAbstractSlider *>(w);
         auto *spin = qobject_cast<QSpinBox *>(w);
         // A stored value outside the range is shown as it is, not clamped.
@@ -518,7 +531,12 @@ void SettingsBinder::store(const Binding &b)
     case Kind::Slider: {
         const int v = qobject_cast<QSpinBox *>(w) ? static_cast<QSpinBox *>(w)->value()
                                                    : static_cast<QAbstractSlider *>(w)->value();
-        ok = b.index >= 0 || b.item >= 0 ? putText(QString::number(v)) : m_model->setValue(b.section, b.path, v, &u);
+        if (b.index < 0 && b.item < 0 && b.key->choiceCount() > 0) {
+            if (v >= 0 && v < b.key->choiceCount())
+                ok = putText(QString::fromLatin1(b.key->choices()[v].code));
+        } else {
+            ok = b.index >= 0 || b.item >= 0 ? putText(QString::number(v)) : m_model->setValue(b.section, b.path, v, &u);
+        }
         break;
     }
     case Kind::DoubleSpin: {

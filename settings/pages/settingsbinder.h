@@ -35,7 +35,9 @@ struct SettingsConversion;
 //                      the page's polling stops
 //
 // Kinds of widget and what they hold:
-//   QSpinBox, QSlider (QAbstractSlider)  a whole number in the widget's unit
+//   QSpinBox, QSlider (QAbstractSlider)  a whole number in the widget's unit; on a key
+//                                        with choices, the choice's position (a
+//                                        filter step standing for its coefficient)
 //   QDoubleSpinBox                       a real; decimals from the catalogue
 //   QLineEdit                            the text, or an item; a validator refuses
 //                                        what cannot be stored or breaks the input rule

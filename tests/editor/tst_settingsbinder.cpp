@@ -26,6 +26,10 @@ namespace {
 
 const SettingsChoice kOwners[] = {choice("NONE", "K4810_219"), plainChoice("TACH"), plainChoice("TGFS")};
 const SettingsChoice kBauds[] = {plainChoice("115200"), plainChoice("19200"), plainChoice("9600")};
+// Filter steps 0..10 and the coefficient each stands for.
+const SettingsChoice kSteps[] = {plainChoice("1000"), plainChoice("607"), plainChoice("368"), plainChoice("223"),
+                                 plainChoice("135"),  plainChoice("82"),  plainChoice("50"),  plainChoice("30"),
+                                 plainChoice("18"),   plainChoice("11"),  plainChoice("7")};
 
 const SettingsRow kRows[] = {
     entryText("Owner", "NONE").choicesOf(kOwners),
@@ -45,6 +49,7 @@ const SettingsRow kRows[] = {
     entryReal("hdop", 2.5, 1).range(0.5, 10, 0.1),
     attrText("DAY", "on_timer", "").input(SettingsInputRule::Time),
     entryText("delays", "60 60 60 60"),
+    entryInt("FS%1Kalman485", 82).indexed(0, 1).choicesOf(kSteps),
 };
 
 const SettingsTable &table()
@@ -77,6 +82,7 @@ private slots:
     void checkBoxesFlagsAndValues();
     void radioGroupKeepsAnUnknownValue();
     void combosByCode();
+    void spinBoxOverChoices();
     void comboKeepsAnUnknownCode();
     void lineEditsRefuseWhatCannotBeStored_data();
     void lineEditsRefuseWhatCannotBeStored();
@@ -239,6 +245,21 @@ void tst_SettingsBinder::combosByCode()
     QCOMPARE(text("Baud"), QStringLiteral("115200"));
     byIndex->setCurrentIndex(2);
     QCOMPARE(text("mode"), QStringLiteral("2"));
+}
+
+void tst_SettingsBinder::spinBoxOverChoices()
+{
+    auto *step0 = bound<QSpinBox>(m_root, QStringLiteral("FS0Kalman485"));
+    auto *step1 = bound<QSpinBox>(m_root, QStringLiteral("FS1Kalman485"));
+    QVERIFY(open("<FS0Kalman485>223</FS0Kalman485><FS1Kalman485>99</FS1Kalman485>"));
+    bindAll();
+    QCOMPARE(step0->maximum(), 10);
+    QCOMPARE(step0->value(), 3);
+    step0->setValue(4);
+    QCOMPARE(text("FS0Kalman485"), QStringLiteral("135"));
+    QCOMPARE(text("FS1Kalman485"), QStringLiteral("99")); // among none: kept until the user picks a step
+    step1->setValue(5);
+    QCOMPARE(text("FS1Kalman485"), QStringLiteral("82"));
 }
 
 void tst_SettingsBinder::comboKeepsAnUnknownCode()

@@ -12,6 +12,7 @@
 #include "settings/pages/orv_settingspage.h"
 #include "settings/pages/settingsbinder.h"
 #include "tests/support/testfiles.h"
+#include "ui_orv_formdesigned.h"
 
 #include <QAction>
 #include <QDir>
@@ -117,6 +118,30 @@ private:
     QString m_title;
 };
 
+// A designed page as a page engineer writes one: a class and its .ui whose
+// widgets carry settingsPath; a user-action rule on a signal; no load or save.
+class ORV_FormDesigned : public ORV_SettingsPage
+{
+public:
+    explicit ORV_FormDesigned(orv_FormXml_K4810 *editor)
+        : ORV_SettingsPage(editor)
+    {
+        ui.setupUi(this);
+        // When the user switches rejection off, HDOP goes back to 2.5.
+        connect(ui.checkBox_Reject, &QCheckBox::toggled, this, [this](bool on) {
+            ++ruleRuns;
+            if (!on)
+                ui.doubleSpinBox_HDOP->setValue(2.5);
+        });
+    }
+    Ui::ORV_FormDesigned ui;
+    int ruleRuns = 0;
+    int loads = 0;
+
+protected:
+    void afterLoad() override { ++loads; }
+};
+
 } // namespace
 
 class tst_SettingsEditor : public QObject
@@ -140,6 +165,7 @@ private slots:
     void writeReplacesTheFileWhole();
     void writeAndReadBackKeepsEverySection();
     void unstorableValuesAreNamedBeforeSaving();
+    void designedPageIsBoundByItsUi();
     void blockWrite_data();
     void blockWrite();
     void repeatSendsTheSameBlock();
@@ -418,6 +444,45 @@ void tst_SettingsEditor::writeAndReadBackKeepsEverySection()
     const QString again = m_dir.filePath(QStringLiteral("again.xml"));
     QCOMPARE(m_editor->writeSettingsFile(again), 0);
     QCOMPARE(TestFiles::read(again), bytes);
+}
+
+void tst_SettingsEditor::designedPageIsBoundByItsUi()
+{
+    auto *page = new ORV_FormDesigned(m_editor);
+    m_editor->setPage(orv_FormXml_K4810::PageTrack, page);
+    QCOMPARE(page->section(), QStringLiteral("TRACK"));
+    QCOMPARE(page->title(), QStringLiteral("K4810_150")); // from the page table
+    QCOMPARE(page->loads, 1);
+
+    const QString source = m_dir.filePath(QStringLiteral("designed.xml"));
+    TestFiles::write(source, "<DEVICE><TRANSFER><objectName>Bus 7</objectName></TRANSFER><TRACK>"
+                             "<GPSreject>0</GPSreject><GPSmaxHDOP>4.0</GPSmaxHDOP>"
+                             "<GPSdistanceForWriteTelemetry>0.2504</GPSdistanceForWriteTelemetry>"
+                             "<GPSaverSettings no_aver=\"1110\"/></TRACK></DEVICE>");
+    QCOMPARE(m_editor->openSettingsFile(source, 0), 0);
+    QCOMPARE(page->loads, 2);
+    QCOMPARE(page->ruleRuns, 0); // loading runs no user rule: HDOP stays 4.0
+    QVERIFY(!page->ui.checkBox_Reject->isChecked());
+    QCOMPARE(page->ui.doubleSpinBox_HDOP->value(), 4.0);
+    QVERIFY(!page->ui.doubleSpinBox_HDOP->isEnabled());
+    QCOMPARE(page->ui.spinBox_Distance->value(), 251);
+    QVERIFY(page->ui.checkBox_NoAver3->isChecked());
+    QCOMPARE(page->ui.lineEdit_ObjectName->text(), QStringLiteral("Bus 7"));
+
+    // The user's actions go into the model.
+    page->ui.checkBox_Reject->click();
+    QVERIFY(page->ui.doubleSpinBox_HDOP->isEnabled());
+    page->ui.checkBox_NoAver3->click();
+    page->ui.lineEdit_ObjectName->setText(QStringLiteral("Bus 8"));
+    SettingsModel *model = m_editor->model();
+    QCOMPARE(model->text(QStringLiteral("TRACK"), QStringLiteral("GPSreject")), QStringLiteral("1"));
+    QCOMPARE(model->text(QStringLiteral("TRACK"), QStringLiteral("GPSaverSettings/no_aver")), QStringLiteral("1100"));
+    QCOMPARE(m_editor->settingsObjectName(), QStringLiteral("Bus 8"));
+    page->ui.checkBox_Reject->click();
+    QCOMPARE(page->ruleRuns, 2);
+    QCOMPARE(model->text(QStringLiteral("TRACK"), QStringLiteral("GPSmaxHDOP")), QStringLiteral("2.5"));
+    QCOMPARE(model->text(QStringLiteral("TRACK"), QStringLiteral("GPSdistanceForWriteTelemetry")),
+             QStringLiteral("0.2504")); // untouched
 }
 
 void tst_SettingsEditor::unstorableValuesAreNamedBeforeSaving()
