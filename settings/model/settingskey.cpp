@@ -3,6 +3,7 @@
 #include "settings/model/settingstext.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 #include <cmath>
 #include <limits>
@@ -187,17 +188,20 @@ SettingsTable::SettingsTable(const SettingsSectionRows &rows)
         }
         r = groupEnd;
     }
+    QSet<QString> seen;
     for (int i = 0; i < m_keys.size(); ++i) {
         const SettingsKey &k = m_keys.at(i);
         m_byPath.insert(k.path(), i);
-        if (!k.isEntry()) {
-            // Every element on the way, outermost first.
-            const QStringList parts = k.subSection().split(QLatin1Char('/'));
-            QString prefix;
-            for (const QString &part : parts) {
-                prefix = prefix.isEmpty() ? part : prefix + QLatin1Char('/') + part;
-                if (!m_subSections.contains(prefix))
-                    m_subSections.append(prefix);
+        if (k.isEntry() || seen.contains(k.subSection()))
+            continue;
+        // Every element on the way, outermost first.
+        const QStringList parts = k.subSection().split(QLatin1Char('/'));
+        QString prefix;
+        for (const QString &part : parts) {
+            prefix = prefix.isEmpty() ? part : prefix + QLatin1Char('/') + part;
+            if (!seen.contains(prefix)) {
+                seen.insert(prefix);
+                m_subSections.append(prefix);
             }
         }
     }
