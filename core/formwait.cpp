@@ -2,12 +2,46 @@
 
 #include "ui_formwait.h"
 
+#include <QCloseEvent>
+#include <QPushButton>
+
 FormWait::FormWait(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , ui(new Ui::FormWait)
 {
     ui->setupUi(this);
+    ui->pushButton_Cancel->hide();
     setFixedSize(451, 111);
+    connect(ui->pushButton_Cancel, &QPushButton::pressed, this, &FormWait::cancelRequested);
+}
+
+void FormWait::setCancelText(const QString &text)
+{
+    ui->pushButton_Cancel->setText(text);
+    ui->pushButton_Cancel->setVisible(!text.isEmpty());
+    setFixedSize(451, text.isEmpty() ? 111 : 111 + ui->pushButton_Cancel->sizeHint().height() + 6);
+}
+
+bool FormWait::isCancelable() const
+{
+    return !ui->pushButton_Cancel->text().isEmpty();
+}
+
+void FormWait::reject()
+{
+    // Escape or the window's close button: a cancel when the work can be
+    // cancelled; the owner closes the window when the work has ended.
+    if (isCancelable() && !m_closedByOwner)
+        emit cancelRequested();
+    else
+        QDialog::reject();
+}
+
+void FormWait::closeEvent(QCloseEvent *event)
+{
+    m_closedByOwner = !event->spontaneous();
+    QDialog::closeEvent(event);
+    m_closedByOwner = false;
 }
 
 FormWait::~FormWait() = default;

@@ -29,6 +29,10 @@ public:
     void setValue(int value);
     void showCounters(bool visible);
     void reset();
+    // A cancel button with this caption (none when empty, the default);
+    // pressing it, or closing the window, emits cancelRequested().
+    void setCancelText(const QString &text);
+    bool isCancelable() const;
 
     QString message() const;
     QString caption() const;
@@ -39,8 +43,16 @@ public:
     int maximum() const;
     int value() const;
 
+signals:
+    void cancelRequested();
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     std::unique_ptr<Ui::FormWait> ui;
+    bool m_closedByOwner = false;
 };
 
 #endif // FORMWAIT_H

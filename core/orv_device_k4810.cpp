@@ -293,7 +293,7 @@ void ORV_Device_K4810::receiveChecked(uint32_t msgId, intptr_t p1, intptr_t p2)
             const int32_t titleMode = i32At(p2);
             const int32_t viewMode = i32At(p2 + intptr_t(sizeof(int32_t)));
             orv_FormXml_K4810 *editor = ensureSettingsWindow();
-            editor->resetAll();
+            // A file that cannot be read leaves the editor as it was.
             editor->openSettingsFile(file, titleMode);
             editor->showMode(viewMode);
             emit routed(msgId, editor);

@@ -13,8 +13,7 @@
 #include "telemetry/tmipage_vela2.h"
 #include "telemetry/tmitablewriter.h"
 #include "telemetry/tmixmlwriter.h"
-#include "xml/cserialize.h"
-#include "xml/settingssection.h"
+#include "settings/model/settingsmodel.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -74,8 +73,6 @@ Held heldRecord(const uchar *data, int length, int prefix)
     }
 }
 
-// Defaults of the settings file's values the window reads.
-constexpr int kDefaultTimeZone = 3;
 const char *const kDefaultModel = "K-4810";
 const char *const kDefaultObjectName = "NONAME";
 
@@ -193,57 +190,49 @@ void orv_FormTmi_K4810::resetCaptions()
 
 void orv_FormTmi_K4810::readCaptions(const QString &settingsFile)
 {
-    resetCaptions();
-    // Opening a file that does not exist would create it: read only what is there.
-    if (!QFileInfo(settingsFile).isFile())
+    // Read through the settings model: the one reader of settings files,
+    // with the catalogue's keys. A file that cannot be read is named to the
+    // user and changes nothing.
+    SettingsModel settings;
+    QString error;
+    if (!settings.open(settingsFile, &error)) {
+        tell(tr("K4810_1700"), tr("K4810_1701").arg(QDir::toNativeSeparators(settingsFile), error));
         return;
-    CSerialize document;
-    std::unique_ptr<SettingsSection> handle = document.open(settingsFile);
-    if (!handle)
-        return;
-    std::unique_ptr<SettingsSection> root = handle->isDocument() ? handle->child(QStringLiteral("DEVICE"))
-                                                                 : std::move(handle);
-    if (root && root->name() == QLatin1String("DEVICE")) {
-        m_model = root->getText(QStringLiteral("model"), QLatin1String(kDefaultModel));
-        // A value that is there but empty falls back as one that is missing.
-        auto text = [](const SettingsSection *section, const char *name, const QString &fallback) {
-            const QString value = section ? section->getText(QLatin1String(name), fallback) : fallback;
-            return value.isEmpty() ? fallback : value;
-        };
-        const auto transfer = root->child(QStringLiteral("TRANSFER"));
-        m_objectName = text(transfer.get(), "objectName", QLatin1String(kDefaultObjectName));
-
-        const auto sensors = root->child(QStringLiteral("SENSORS"));
-        static const char *const inputItems[] = {"nicknameIN1", "nicknameIN2", "nicknameIN3", "nicknameAIN1"};
-        static const char *const inputKeys[] = {QT_TR_NOOP("K4810_657"), QT_TR_NOOP("K4810_658"),
-                                                QT_TR_NOOP("K4810_659"), QT_TR_NOOP("K4810_660")};
-        for (int i = 0; i < 4; ++i) {
-            const QString value = sensors ? sensors->getText(QLatin1String(inputItems[i]),
-                                                             QStringLiteral("input %1").arg(i + 1))
-                                          : QStringLiteral("input %1").arg(i + 1);
-            m_captions.inputs[size_t(i)] = value.isEmpty() ? tr(inputKeys[i]) : value;
-        }
-        const auto outputs = root->child(QStringLiteral("OUTPUT_LINES"));
-        m_captions.outputs[0] = text(outputs.get(), "nicknameO1", QStringLiteral("output 1"));
-        m_captions.outputs[1] = text(outputs.get(), "nicknameO2", QStringLiteral("output 2"));
-
-        const auto system = root->child(QStringLiteral("SYSTEM"));
-        if (system) {
-            m_ussd = system->getText(QStringLiteral("balanceRequestUSSD")).trimmed();
-            m_daylightSaving = system->getInt(QStringLiteral("allowDecretTime"), 0) != 0;
-            m_timeZone = system->getInt(QStringLiteral("timeZone"), kDefaultTimeZone);
-        } else {
-            m_timeZone = kDefaultTimeZone;
-        }
-
-        const auto temperatures = root->child(QStringLiteral("TEMP_SENSORS"));
-        static const char *const tempItems[] = {"nicknameT1", "nicknameT2", "nicknameT3", "nicknameT4"};
-        for (int i = 0; i < 4; ++i) {
-            m_captions.temperatures[size_t(i)] =
-                text(temperatures.get(), tempItems[i], QStringLiteral("Temperature %1").arg(i + 1));
-        }
     }
-    document.close(false);
+    resetCaptions();
+    const QString model = settings.rootValue(QStringLiteral("model"));
+    m_model = model.isEmpty() ? QLatin1String(kDefaultModel) : model;
+    // A value that is absent or empty falls back to the window's caption.
+    auto text = [&settings](const char *section, const QString &path, const QString &fallback) {
+        const QString s = QLatin1String(section);
+        const QString value = settings.wasInFile(s, path) ? settings.text(s, path) : QString();
+        return value.isEmpty() ? fallback : value;
+    };
+    m_objectName = text("TRANSFER", QStringLiteral("objectName"), QLatin1String(kDefaultObjectName));
+
+    static const char *const inputItems[] = {"nicknameIN1", "nicknameIN2", "nicknameIN3", "nicknameAIN1"};
+    static const char *const inputKeys[] = {QT_TR_NOOP("K4810_657"), QT_TR_NOOP("K4810_658"),
+                                            QT_TR_NOOP("K4810_659"), QT_TR_NOOP("K4810_660")};
+    const QString sensors = QStringLiteral("SENSORS");
+    for (int i = 0; i < 4; ++i) {
+        const QString path = QLatin1String(inputItems[i]);
+        if (!settings.wasInFile(sensors, path))
+            m_captions.inputs[size_t(i)] = QStringLiteral("input %1").arg(i + 1);
+        else
+            m_captions.inputs[size_t(i)] = text("SENSORS", path, tr(inputKeys[i]));
+    }
+    m_captions.outputs[0] = text("OUTPUT_LINES", QStringLiteral("nicknameO1"), QStringLiteral("output 1"));
+    m_captions.outputs[1] = text("OUTPUT_LINES", QStringLiteral("nicknameO2"), QStringLiteral("output 2"));
+
+    const QString system = QStringLiteral("SYSTEM");
+    m_ussd = settings.text(system, QStringLiteral("balanceRequestUSSD")).trimmed();
+    m_daylightSaving = settings.value(system, QStringLiteral("allowDecretTime")).toInt() != 0;
+    m_timeZone = settings.value(system, QStringLiteral("timeZone")).toInt();
+
+    for (int i = 0; i < 4; ++i) {
+        m_captions.temperatures[size_t(i)] =
+            text("TEMP_SENSORS", QStringLiteral("nicknameT%1").arg(i + 1), QStringLiteral("Temperature %1").arg(i + 1));
+    }
 }
 
 void orv_FormTmi_K4810::applyCaptions()

@@ -274,6 +274,15 @@ std::unique_ptr<SettingsSection> CSerialize::openRoot(const QString &fileName, c
     return r;
 }
 
+std::unique_ptr<CXmlElement> CSerialize::takeRoot()
+{
+    const auto handles = m_handles;
+    for (SettingsSection *h : handles)
+        h->invalidate();
+    m_handles.clear();
+    return std::move(m_root);
+}
+
 CXmlElement *CSerialize::documentChild(const QString &name)
 {
     if (!m_open)

@@ -72,6 +72,9 @@ public:
     QByteArray buffer() const { return m_outBuffer; }
 
     CXmlElement *root() const { return m_root.get(); }
+    // Hands the tree over: the document is left without a root and every
+    // handle on it becomes invalid.
+    std::unique_ptr<CXmlElement> takeRoot();
     // The root when it has that name; a new root in an empty document;
     // null otherwise (a document has one root).
     CXmlElement *documentChild(const QString &name);

@@ -136,6 +136,32 @@ bool CXmlElement::removeChild(CXmlElement *child)
     return takeChild(child) != nullptr;
 }
 
+void CXmlElement::clearContent()
+{
+    for (CXmlElement *a : m_attributes)
+        delete a;
+    m_attributes.clear();
+    std::vector<CXmlElement *> children;
+    children.swap(m_children);
+    for (CXmlElement *c : children) {
+        c->m_parent = nullptr;
+        delete c; // its destructor takes its subtree apart without recursion
+    }
+    m_value.clear();
+}
+
+std::vector<std::unique_ptr<CXmlElement>> CXmlElement::takeChildren()
+{
+    std::vector<std::unique_ptr<CXmlElement>> out;
+    out.reserve(m_children.size());
+    for (CXmlElement *c : m_children) {
+        c->m_parent = nullptr;
+        out.emplace_back(c);
+    }
+    m_children.clear();
+    return out;
+}
+
 bool CXmlElement::isWithin(const CXmlElement *ancestor) const
 {
     for (const CXmlElement *e = this; e; e = e->m_parent) {

@@ -90,6 +90,11 @@ public:
     std::unique_ptr<CXmlElement> takeChild(CXmlElement *child);
     // Detaches the child and deletes it with its subtree.
     bool removeChild(CXmlElement *child);
+    // Deletes every attribute and child and empties the value; name, kind
+    // and parent stay.
+    void clearContent();
+    // Detaches every child, in order, and hands them over.
+    std::vector<std::unique_ptr<CXmlElement>> takeChildren();
 
     // True when this node is the node given or lies below it.
     bool isWithin(const CXmlElement *ancestor) const;

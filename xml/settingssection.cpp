@@ -48,6 +48,7 @@ void SettingsSection::invalidate()
     m_indexValid = false;
     m_buckets.clear();
     m_nextSame.clear();
+    m_lastSame.clear();
     m_searchName.clear();
     m_searchPos = -1;
 }
@@ -112,6 +113,7 @@ void SettingsSection::buildIndex() const
         size <<= 1;
     m_buckets.assign(size, -1);
     m_nextSame.assign(m_records.size(), -1);
+    m_lastSame.assign(m_records.size(), -1);
     m_indexValid = true;
     for (size_t i = 0; i < m_records.size(); ++i)
         indexRecord(int(i));
@@ -120,21 +122,25 @@ void SettingsSection::buildIndex() const
 void SettingsSection::indexRecord(int i) const
 {
     const ValueRecord &r = m_records[size_t(i)];
-    if (m_nextSame.size() <= size_t(i))
+    if (m_nextSame.size() <= size_t(i)) {
         m_nextSame.resize(size_t(i) + 1, -1);
+        m_lastSame.resize(size_t(i) + 1, -1);
+    }
     const size_t mask = m_buckets.size() - 1;
     size_t b = hashName(r.nameData(), r.nameLength()) & mask;
     for (;;) {
         int &slot = m_buckets[b];
         if (slot < 0) {
             slot = i;
+            m_lastSame[size_t(i)] = i;
             return;
         }
         if (m_records[size_t(slot)].nameEquals(r.nameData(), r.nameLength())) {
-            int last = slot;
-            while (m_nextSame[size_t(last)] >= 0)
-                last = m_nextSame[size_t(last)];
+            // The chain's last record is kept with its first one: appending
+            // a record of a name met n times before costs one step, not n.
+            int &last = m_lastSame[size_t(slot)];
             m_nextSame[size_t(last)] = i;
+            last = i;
             return;
         }
         b = (b + 1) & mask;

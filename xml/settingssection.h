@@ -137,6 +137,7 @@ private:
     // name), with a chain to the next record of the same name.
     mutable std::vector<int> m_buckets;
     mutable std::vector<int> m_nextSame;
+    mutable std::vector<int> m_lastSame; // for the first record of a name: the last one
     mutable bool m_indexValid = false;
 
     QByteArray m_searchName;

@@ -1,5 +1,7 @@
-// First opening of the settings editor (every page constructed and the
-// window shown) and the loading of a full settings file.
+// First opening of the settings editor with a full settings file (every
+// page constructed, the file loaded into the model and every page's
+// widgets filled, the window shown), and the loading of that file into an
+// editor already open.
 //
 // Baselines measured in the same run: a dialog with fifteen empty tabs
 // shown the same way, and QDomDocument parsing the same settings file.
@@ -58,24 +60,26 @@ int main(int argc, char **argv)
         dialog.show();
         QCoreApplication::processEvents();
     });
-    const double editorOpen = medianMs(runs, [] {
+    // The full settings file of the tests: every section, keys the editor
+    // does not know included.
+    const QString file = QStringLiteral(K4810_SOURCE_DIR "/tests/settings/data/full.xml");
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(file));
+        return 1;
+    }
+    const QByteArray bytes = f.readAll();
+
+    const double editorOpen = medianMs(runs, [&file] {
         ORV_Device_K4810 device(QStringLiteral("K-4810"), 2, 7, 3, 6);
-        device.showSettingsWindow(0);
+        orv_FormXml_K4810 *editor = device.ensureSettingsWindow();
+        editor->openSettingsFile(file, 0);
+        editor->showMode(0);
         QCoreApplication::processEvents();
     });
 
-    // A full settings file, as the editor writes it.
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("full.xml"));
     ORV_Device_K4810 device(QStringLiteral("K-4810"), 2, 7, 3, 6);
     orv_FormXml_K4810 *editor = device.ensureSettingsWindow();
-    if (editor->writeSettingsFile(file) != 0) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-        return 1;
-    }
-    QFile f(file);
-    f.open(QIODevice::ReadOnly);
-    const QByteArray bytes = f.readAll();
 
     const double domLoad = medianMs(runs * 4, [&] {
         QDomDocument doc;
@@ -84,7 +88,8 @@ int main(int argc, char **argv)
     const double editorLoad = medianMs(runs * 4, [&] { editor->openSettingsFile(file, 0); });
 
     std::printf("settings editor, median of %d runs\n", runs);
-    std::printf("  first opening (15 pages built and shown): %8.2f ms\n", editorOpen);
+    std::printf("  first opening with the full file (15 pages built, loaded, shown): %8.2f ms (target < 150)\n",
+                editorOpen);
     std::printf("  baseline: dialog with 15 empty tabs:      %8.2f ms   ratio %.1fx\n", baselineOpen,
                 editorOpen / baselineOpen);
     std::printf("  loading a full settings file (%lld bytes): %8.3f ms\n", qint64(bytes.size()), editorLoad);

@@ -1,13 +1,16 @@
-// Settings file of about 1 MB: open + close with save through CSerialize
-// against QDomDocument parsing and saving the same file, in the same run;
-// and loading one section of a growing number of children, to show that the
-// snapshot and its lookups stay linear.
+// Settings file of about 1 MB: open + close with save through CSerialize,
+// and open + save through the settings model, against QDomDocument parsing
+// and saving the same file, in the same run; loading one section of a
+// growing number of children, to show that the snapshot and its lookups stay
+// linear; and opening files of many elements of one name in a section
+// (what made the editor hang), to show that their time grows with their size.
 //
 //   xmlbench            timings and ratios
 //   xmlbench --once     one run of each side, for valgrind --tool=callgrind
 //                       --toggle-collect=bench_ours / bench_dom
 #include "core/codepage.h"
 #include "settings/model/settingscatalogue.h"
+#include "settings/model/settingsmodel.h"
 #include "xml/cserialize.h"
 #include "xml/cxmlelement.h"
 
@@ -39,22 +42,19 @@ void quietHandler(QtMsgType type, const QMessageLogContext &ctx, const QString &
 // repeated until the file has at least minBytes.
 QByteArray makeSettingsFile(qsizetype minBytes)
 {
-    CSerialize one;
-    auto root = one.openBuffer(QByteArray())->section(QStringLiteral("DEVICE"));
-    root->setText(QStringLiteral("model"), "K-4810");
-    root->setInt(QStringLiteral("modification"), 1);
-    root->setText(QStringLiteral("type"), "params");
-    root->setText(QStringLiteral("vendor"), "QUARTOLINK");
-    root->setText(QStringLiteral("version"), "2.7");
-    root->commit();
+    SettingsModel model;
     for (const SettingsTable *table : SettingsCatalogue::sections()) {
-        SettingsValues v = SettingsCatalogue::defaults(*table);
         for (const SettingsKey &k : *table) {
-            if (k.type == SettingsKey::Text && k.defaultKind == SettingsKey::Literal && !*k.text)
-                v.set(k.path(), QStringLiteral("Автобус № 12 <парк> & депо"));
+            if (k.type() == SettingsRow::Text && k.row().defaultKind == SettingsRow::Literal && !*k.row().text)
+                model.setText(table->sectionName(), k.path(), QStringLiteral("Автобус № 12 <парк> & депо"));
         }
-        SettingsCatalogue::save(*root, *table, v);
     }
+    CSerialize one;
+    one.openBuffer(model.toBytes({{QStringLiteral("model"), QStringLiteral("K-4810")},
+                                  {QStringLiteral("modification"), QStringLiteral("1")},
+                                  {QStringLiteral("type"), QStringLiteral("params")},
+                                  {QStringLiteral("vendor"), QStringLiteral("QUARTOLINK")},
+                                  {QStringLiteral("version"), QStringLiteral("2.7")}}));
     CXmlElement *device = one.root();
     const int sections = device->childCount();
     CSerialize big;
@@ -77,6 +77,12 @@ extern "C" __attribute__((noinline)) bool bench_ours()
     if (!root)
         return false;
     return doc.close(std::move(root), true);
+}
+
+extern "C" __attribute__((noinline)) bool bench_model()
+{
+    SettingsModel model;
+    return model.open(g_path) && model.saveAs(g_path);
 }
 
 extern "C" __attribute__((noinline)) bool bench_dom()
@@ -143,6 +149,53 @@ double loadSectionNsPerChild(int n)
     return t[t.size() / 2];
 }
 
+// The same file through a section handle, as the other windows read their
+// documents: the section's index over n records of one name.
+double sectionSameNamedMs(const QByteArray &xml)
+{
+    std::vector<double> t;
+    for (int rep = 0; rep < 3; ++rep) {
+        QElapsedTimer timer;
+        timer.start();
+        CSerialize doc;
+        auto root = doc.openBuffer(xml);
+        auto section = root ? root->child(QStringLiteral("TRANSFER")) : nullptr;
+        if (!section || section->getText(QStringLiteral("GPRSSrv1Name")).isEmpty())
+            std::fprintf(stderr, "not read\n");
+        t.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+
+// Opening a settings file whose TRANSFER section holds n elements of one
+// name (and n more of another, with attributes): milliseconds.
+double openSameNamedMs(int n, QByteArray *bytesOut)
+{
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<DEVICE>\n\t<TRANSFER page=\"TRANSFER\">\n";
+    xml.reserve(qsizetype(n) * 60);
+    for (int i = 0; i < n; ++i) {
+        xml += "\t\t<GPRSSrv1Name>reserve.example</GPRSSrv1Name>\n";
+        xml += "\t\t<opCode a=\"" + QByteArray::number(i) + "\"/>\n";
+    }
+    xml += "\t</TRANSFER>\n</DEVICE>\n";
+    *bytesOut = xml;
+    std::vector<double> t;
+    for (int rep = 0; rep < 3; ++rep) {
+        QElapsedTimer timer;
+        timer.start();
+        SettingsModel model;
+        if (!model.openBytes(xml))
+            std::fprintf(stderr, "not opened\n");
+        // What the telemetry window and the editor read of it.
+        if (model.text(QStringLiteral("TRANSFER"), QStringLiteral("GPRSSrv1Name")).isEmpty())
+            std::fprintf(stderr, "not read\n");
+        t.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -159,7 +212,7 @@ int main(int argc, char **argv)
     }
 
     if (app.arguments().contains(QStringLiteral("--once"))) {
-        const bool ok = bench_ours() && bench_dom();
+        const bool ok = bench_ours() && bench_model() && bench_dom();
         return ok ? 0 : 1;
     }
 
@@ -167,18 +220,24 @@ int main(int argc, char **argv)
     bench_ours();
     bench_dom(); // warm-up
     // Alternate the two so that both see the same machine load.
-    std::vector<double> ours, dom;
+    bench_model();
+    std::vector<double> ours, models, dom;
     for (int round = 0; round < 5; ++round) {
         ours.push_back(medianMs(bench_ours, 5));
+        models.push_back(medianMs(bench_model, 5));
         dom.push_back(medianMs(bench_dom, 5));
     }
     std::sort(ours.begin(), ours.end());
+    std::sort(models.begin(), models.end());
     std::sort(dom.begin(), dom.end());
     const double o = ours[ours.size() / 2];
+    const double m = models[models.size() / 2];
     const double d = dom[dom.size() / 2];
-    std::printf("open + close with save  CSerialize:   %8.2f ms\n", o);
-    std::printf("parse + save            QDomDocument: %8.2f ms\n", d);
-    std::printf("ratio CSerialize / QDomDocument:      %8.2f  (target <= 1.00)\n", o / d);
+    std::printf("open + close with save  CSerialize:    %8.2f ms\n", o);
+    std::printf("open + save             SettingsModel: %8.2f ms\n", m);
+    std::printf("parse + save            QDomDocument:  %8.2f ms\n", d);
+    std::printf("ratio CSerialize / QDomDocument:       %8.2f  (target <= 1.00)\n", o / d);
+    std::printf("ratio SettingsModel / QDomDocument:    %8.2f  (target <= 1.00)\n", m / d);
 
     std::printf("\nloading one section, every key read (ns per child):\n");
     double first = 0, last = 0;
@@ -190,5 +249,19 @@ int main(int argc, char **argv)
         std::printf("  %6d children  %8.1f ns\n", n, ns);
     }
     std::printf("per-child cost at 64000 / at 2000:    %8.2f  (linear: about 1)\n", last / first);
+
+    std::printf("\nopening a file of n same-named elements in one section (settings model):\n");
+    double firstPerByte = 0, lastPerByte = 0;
+    for (int n : {12500, 25000, 50000, 100000}) {
+        QByteArray bytes;
+        const double ms = openSameNamedMs(n, &bytes);
+        const double nsPerByte = ms * 1e6 / double(bytes.size());
+        if (!firstPerByte)
+            firstPerByte = nsPerByte;
+        lastPerByte = nsPerByte;
+        std::printf("  %6d elements  %9lld bytes  model %8.1f ms  %6.1f ns/byte   section handle %8.1f ms\n", n,
+                    (long long)bytes.size(), ms, nsPerByte, sectionSameNamedMs(bytes));
+    }
+    std::printf("time per byte at 100000 / at 12500:   %8.2f  (linear: about 1)\n", lastPerByte / firstPerByte);
     return 0;
 }

@@ -172,6 +172,51 @@
         <translation>The settings could not be prepared for the tracker: the temporary settings file could not be written or read. Nothing was sent.</translation>
     </message>
     <message>
+        <source>K4810_1700</source>
+        <translation>Settings file not opened</translation>
+    </message>
+    <message>
+        <source>K4810_1701</source>
+        <translation>The settings file %1 could not be read: %2
+The settings shown stay as they were.</translation>
+    </message>
+    <message>
+        <source>K4810_1702</source>
+        <translation>Values that cannot be stored as they are</translation>
+    </message>
+    <message>
+        <source>K4810_1703</source>
+        <translation>The tracker keeps each setting as at most 254 characters of the Cyrillic code page (windows-1251). These values from the file do not fit and will be written changed (a character the code page lacks as &quot;?&quot;, a longer text cut):&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Go on?</translation>
+    </message>
+    <message>
+        <source>K4810_1704</source>
+        <translation>longer than 254 characters</translation>
+    </message>
+    <message>
+        <source>K4810_1705</source>
+        <translation>holds characters outside windows-1251</translation>
+    </message>
+    <message>
+        <source>K4810_1706</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>K4810_1707</source>
+        <translation>The tracker refused a block of the settings. The settings were not written; write them again.</translation>
+    </message>
+    <message>
+        <source>K4810_1708</source>
+        <translation>The settings of this page are kept as they were read from the file or the tracker, and are written back unchanged.</translation>
+    </message>
+    <message>
+        <source>K4810_1709</source>
+        <translation>The tracker did not answer for %1 seconds. The settings were not written; check the connection and write them again.</translation>
+    </message>
+    <message>
+        <source>K4810_1710</source>
+        <translation>The tracker was disconnected while the settings were being written. The settings were not written.</translation>
+    </message>
+    <message>
         <source>K5127_001</source>
         <translation>Switch</translation>
     </message>

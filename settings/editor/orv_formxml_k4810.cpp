@@ -8,25 +8,14 @@
 #include "core/orv_messagebox.h"
 #include "core/orvmessages.h"
 #include "settings/editor/orv_formxml_light.h"
+#include "settings/editor/settingsblockwrite.h"
+#include "settings/editor/settingspolling.h"
 #include "settings/editor/trackeranswers.h"
-#include "settings/editor/settingsdocument.h"
-#include "settings/pages/orv_formaccelerometer.h"
-#include "settings/pages/orv_formbluetooth.h"
-#include "settings/pages/orv_formcan.h"
-#include "settings/pages/orv_formecodrive.h"
-#include "settings/pages/orv_formguard.h"
-#include "settings/pages/orv_forminfo.h"
-#include "settings/pages/orv_formoutputlines.h"
-#include "settings/pages/orv_formphones.h"
-#include "settings/pages/orv_formrs.h"
-#include "settings/pages/orv_formsensors.h"
-#include "settings/pages/orv_formsystem.h"
-#include "settings/pages/orv_formtempsensors.h"
-#include "settings/pages/orv_formtm.h"
-#include "settings/pages/orv_formtrack.h"
-#include "settings/pages/orv_formtransfer.h"
+#include "settings/model/settingskey.h"
+#include "settings/pages/orv_cataloguepage.h"
+#include "settings/pages/orv_settingspage.h"
+#include "settings/pages/settingspages.h"
 #include "ui_orv_formxml_k4810.h"
-#include "xml/settingssection.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -48,26 +37,33 @@ intptr_t addr(const void *p)
     return reinterpret_cast<intptr_t>(p);
 }
 
-void putI32(char *at, int32_t value)
-{
-    LibraryInfo::putU32(at, uint32_t(value));
-}
+// Values named in the question before a save, at most this many.
+constexpr int kUnstorableShown = 12;
 
 } // namespace
 
-orv_FormXml_K4810::orv_FormXml_K4810(ORV_Device_K4810 *device)
+orv_FormXml_K4810::orv_FormXml_K4810(ORV_Device_K4810 *device, int writeTimeoutMs)
     : QDialog(nullptr)
     , ui(new Ui::orv_FormXml_K4810)
     , m_device(device)
+    , m_model(new SettingsModel(this))
 {
+    auto send = [this](uint32_t msgId, intptr_t p1, intptr_t p2) -> int32_t {
+        return m_device ? m_device->send(msgId, p1, p2) : 0;
+    };
+    m_polling = new SettingsPolling(send, this);
+    m_write = new SettingsBlockWrite(send, writeTimeoutMs, this);
+
     ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     ui->stackedWidget->setCurrentWidget(ui->fullPage);
 
     m_menu = new QMenu(this);
-    m_analogTimer = new QTimer(this);
-    m_analogTimer->setSingleShot(true);
-    connect(m_analogTimer, &QTimer::timeout, this, &orv_FormXml_K4810::slot_timeOut_TimerAnalog);
+    connect(m_polling->timer(), &QTimer::timeout, this, &orv_FormXml_K4810::slot_timeOut_TimerAnalog);
+    connect(m_polling, &SettingsPolling::stopped, this, &orv_FormXml_K4810::onPollingStopped);
+    connect(m_write, &SettingsBlockWrite::progress, this, &orv_FormXml_K4810::onWriteProgress);
+    connect(m_write, &SettingsBlockWrite::finalQuestion, this, &orv_FormXml_K4810::onWriteFinalQuestion);
+    connect(m_write, &SettingsBlockWrite::finished, this, &orv_FormXml_K4810::onWriteFinished);
     connect(this, &QDialog::finished, this, &orv_FormXml_K4810::slot_finished);
 
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &orv_FormXml_K4810::slot_currentChanged_TabWidget);
@@ -90,13 +86,10 @@ orv_FormXml_K4810::orv_FormXml_K4810(ORV_Device_K4810 *device)
 
     createPages();
     m_paramInfo = new ORV_Form_ParamInfo(this);
-    for (ORV_SettingsPage *p : m_pages) {
-        if (p)
-            p->reset();
-    }
 
     m_lightPage = new ORV_FormXml_Light(ui->lightPage);
     ui->lightContainer->addWidget(m_lightPage, 0, 0);
+    m_lightPage->setModel(m_model);
     connect(m_lightPage->saveToFileButton(), &QAbstractButton::pressed, this,
             &orv_FormXml_K4810::slot_pressed_pushBtn_Light_SaveToFile);
     connect(m_lightPage->loadToDeviceButton(), &QAbstractButton::pressed, this,
@@ -109,7 +102,7 @@ orv_FormXml_K4810::orv_FormXml_K4810(ORV_Device_K4810 *device)
             &orv_FormXml_K4810::slot_pressed_pushBtn_Light_ConfigFull);
 
     updateNavigation();
-    setOnline(false);
+    applyOnline();
 }
 
 orv_FormXml_K4810::~orv_FormXml_K4810() = default;
@@ -119,26 +112,21 @@ orv_FormXml_K4810::~orv_FormXml_K4810() = default;
 
 void orv_FormXml_K4810::createPages()
 {
-    m_pages[PageInfo] = new ORV_FormInfo(this);
-    m_pages[PageTransfer] = new ORV_FormTransfer(this);
-    m_pages[PageTrack] = new ORV_FormTrack(this);
-    m_pages[PageSystem] = new ORV_FormSystem(this);
-    m_pages[PageCAN] = new ORV_FormCAN(this);
-    m_pages[PageRS] = new ORV_FormRS(this);
-    m_pages[PageTempSensors] = new ORV_FormTempSensors(this);
-    m_pages[PageSensors] = new ORV_FormSensors(this);
-    m_pages[PageAccelerometer] = new ORV_FormAccelerometer(this);
-    m_pages[PageOutputLines] = new ORV_FormOutputLines(this);
-    m_pages[PagePhones] = new ORV_FormPhones(this);
-    m_pages[PageTM] = new ORV_FormTM(this);
-    m_pages[PageGuard] = new ORV_FormGuard(this);
-    m_pages[PageEcoDrive] = new ORV_FormEcoDrive(this);
-    m_pages[PageBluetooth] = new ORV_FormBluetooth(this);
-    for (ORV_SettingsPage *p : m_pages) {
-        if (!p)
+    for (const SettingsPageInfo &info : settingsPages()) {
+        if (info.position < 0 || info.position >= PageCount)
             continue;
-        addPage(p, p->title());
-        p->setTabIndex(ui->tabWidget->count() - 1);
+        ORV_SettingsPage *page;
+        if (info.create) {
+            page = info.create(this);
+            page->setup(info);
+        } else {
+            auto *generic = new ORV_CataloguePage(this);
+            generic->build(info);
+            page = generic;
+        }
+        m_pages[size_t(info.position)] = page;
+        addPage(page, page->title());
+        page->setTabIndex(ui->tabWidget->count() - 1);
     }
 }
 
@@ -158,12 +146,17 @@ void orv_FormXml_K4810::setPage(int position, ORV_SettingsPage *page)
 {
     if (position < 0 || position >= PageCount || !page)
         return;
+    if (const SettingsPageInfo *info = settingsPage(position))
+        page->setup(*info);
     ORV_SettingsPage *old = m_pages[size_t(position)];
     m_pages[size_t(position)] = page;
     if (!old) {
         addPage(page, page->title());
         page->setTabIndex(ui->tabWidget->count() - 1);
     } else {
+        m_polling->stop(old);
+        if (m_previousPage == old)
+            m_previousPage = nullptr;
         auto *scroll = static_cast<QScrollArea *>(ui->tabWidget->widget(old->tabIndex()));
         page->setTabIndex(old->tabIndex());
         delete scroll->takeWidget();
@@ -216,10 +209,7 @@ void orv_FormXml_K4810::setCurrentTab(int index)
 
 QString orv_FormXml_K4810::settingsObjectName() const
 {
-    auto *transfer = static_cast<ORV_CataloguePage *>(m_pages[PageTransfer]);
-    if (!transfer)
-        return QStringLiteral("NONAME");
-    const QString name = transfer->text(QStringLiteral("objectName"));
+    const QString name = m_model->text(QStringLiteral("TRANSFER"), QStringLiteral("objectName"));
     return name.isEmpty() ? QStringLiteral("NONAME") : name;
 }
 
@@ -230,31 +220,28 @@ void orv_FormXml_K4810::resetAll()
 {
     ui->tabWidget->setCurrentIndex(0);
     updateNavigation();
-    for (ORV_SettingsPage *p : m_pages) {
-        if (p)
-            p->reset();
-    }
-    m_lightPage->reset();
-    m_resetFlags[0] = m_resetFlags[1] = true;
-    stopPolling();
+    m_polling->stopAll();
+    m_model->reset();
     setWindowTitle(QStringLiteral("K - 4810 : ") + settingsObjectName());
 }
 
-int orv_FormXml_K4810::openSettingsFile(const QString &path, int titleMode)
+void orv_FormXml_K4810::updateTitle(const QString &path, int titleMode)
 {
-    // Reading never creates the file it was asked to read.
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return -1;
-    SettingsDocument document;
-    SettingsSection *root = document.open(path);
-    if (!root)
-        return -1;
     if (titleMode == 0)
         setWindowTitle(QStringLiteral("K - 4810 : ") + QFileInfo(path).fileName());
     else if (titleMode == 1)
         setWindowTitle(QStringLiteral("K - 4810 : "));
-    loadPages(*root);
-    document.close(false);
+}
+
+int orv_FormXml_K4810::openSettingsFile(const QString &path, int titleMode)
+{
+    QString error;
+    if (!m_model->open(path, &error)) {
+        tell(tr("K4810_1700"), tr("K4810_1701").arg(QDir::toNativeSeparators(path), error));
+        return -1;
+    }
+    m_polling->stopAll();
+    updateTitle(path, titleMode);
     return 0;
 }
 
@@ -262,11 +249,11 @@ void orv_FormXml_K4810::showMode(int viewMode)
 {
     ui->tabWidget->setCurrentIndex(0);
     updateNavigation();
-    setOnline(m_online);
+    applyOnline();
     if (viewMode == 1)
         switchToLight(true);
     else
-        ui->stackedWidget->setCurrentWidget(ui->fullPage);
+        switchToFull();
     show();
     raise();
     activateWindow();
@@ -276,11 +263,11 @@ void orv_FormXml_K4810::showSettingsWindow(int mode)
 {
     ui->tabWidget->setCurrentIndex(0);
     updateNavigation();
-    setOnline(m_online);
+    applyOnline();
     if (mode == 1)
         switchToLight(false);
     else
-        ui->stackedWidget->setCurrentWidget(ui->fullPage);
+        switchToFull();
     show();
     raise();
     activateWindow();
@@ -288,16 +275,22 @@ void orv_FormXml_K4810::showSettingsWindow(int mode)
 
 void orv_FormXml_K4810::setOnline(bool online)
 {
+    // An attach or a detach ends a running write: the tracker it went to is gone.
+    if (m_write->isBusy())
+        m_write->detach();
     m_online = online;
+    applyOnline();
+}
+
+void orv_FormXml_K4810::applyOnline()
+{
+    m_polling->setOnline(m_online);
     for (ORV_SettingsPage *p : m_pages) {
         if (p)
-            p->setOnline(online);
+            p->setOnline(m_online);
     }
-    m_lightPage->setOnline(online);
-    // An attach or a detach ends a running write from the user's side.
-    if (m_progress && m_progress->isVisible())
-        m_progress->close();
-    setControlsEnabled(true);
+    m_lightPage->setOnline(m_online);
+    setControlsEnabled(!m_write->isBusy());
 }
 
 void orv_FormXml_K4810::setControlsEnabled(bool enabled)
@@ -314,94 +307,82 @@ void orv_FormXml_K4810::setControlsEnabled(bool enabled)
         updateNavigation();
 }
 
+// ---------------------------------------------------------------------------
+// Answers: each to the page that waits for it
+
+ORV_SettingsPage *orv_FormXml_K4810::waitingPage(uint32_t answer) const
+{
+    return qobject_cast<ORV_SettingsPage *>(m_polling->waiter(answer));
+}
+
 void orv_FormXml_K4810::onTouchMemoryCode(quint64 code)
 {
-    if (isCurrent(PageTempSensors))
-        m_pages[PageTempSensors]->onOneWireCode(code);
-    else if (isCurrent(PageTM))
-        m_pages[PageTM]->onOneWireCode(code);
+    ORV_SettingsPage *page = waitingPage(OrvMsg::TouchMemoryCode);
+    if (!page)
+        return;
+    m_polling->answered(OrvMsg::TouchMemoryCode);
+    page->onOneWireCode(code);
 }
 
 void orv_FormXml_K4810::receiveAnswer(uint32_t msgId, intptr_t p1, intptr_t p2)
 {
     using namespace OrvMsg;
+    ORV_SettingsPage *page = waitingPage(msgId);
+    if (!page)
+        return; // no page waits for it
     const auto *data = reinterpret_cast<const uchar *>(p1);
-    const int length = p2 > 0 && p2 <= INT32_MAX ? int(p2) : 0;
+    const int length = p1 && p2 > 0 && p2 <= INT32_MAX ? int(p2) : 0;
 
+    // The service learns of the answer first: a page that asks again from
+    // its hook finds its new request in place.
     switch (msgId) {
     case StateAnswer: {
         const auto record = TrackerAnswers::StateRecord::parse(data, length);
         if (!record)
             return;
-        if (record->isLong()) {
-            for (int position : {int(PageAccelerometer), int(PageSensors), int(PageSystem)}) {
-                if (isCurrent(position))
-                    m_pages[size_t(position)]->showLiveValues(*record);
-            }
-        } else {
-            m_awaitingAnswer = false;
-        }
-        answerHandled();
+        m_polling->answered(msgId);
+        if (record->isLong())
+            page->showLiveValues(*record);
         break;
     }
     case AccelAnswer: {
         const auto cycle = TrackerAnswers::AccelCycle::parse(data, length);
         if (!cycle)
             return;
-        m_pages[PageAccelerometer]->onAccelerometerCycle(*cycle);
-        if (cycle->continues) {
-            answerHandled();
-        } else {
-            m_awaitingAnswer = false;
-            m_pollPhase = 0;
-        }
+        m_polling->answered(msgId, cycle->continues);
+        page->onAccelerometerCycle(*cycle);
         break;
     }
     case FuelLevelAnswer: {
         const auto levels = TrackerAnswers::FuelLevels::parse(data, length);
         if (!levels)
             return;
-        m_pages[PageSensors]->showFuelLevels(*levels);
-        if (m_pollingOn && m_online && isCurrent(PageSensors)) {
-            m_awaitingAnswer = false;
-            m_analogTimer->start(m_pollInterval);
-        }
+        m_polling->answered(msgId);
+        page->showFuelLevels(*levels);
         break;
     }
     case SystemAnswer:
-        if (const auto value = TrackerAnswers::parseSystemValue(data, length))
-            m_pages[PageSystem]->onSystemValue(*value);
-        break;
-    case CanAnswer:
-        if (const auto value = TrackerAnswers::parseCanValue(data, length))
-            m_pages[PageCAN]->onCanValue(*value);
-        break;
-    case TouchMemoryReadAnswer:
-        if (const auto answer = TrackerAnswers::TouchMemoryRead::parse(data, length))
-            m_pages[PageTM]->onTouchMemoryRead(*answer);
-        break;
-    case TouchMemorySaveAnswer:
-    case TouchMemoryLoadAnswer:
-    case TouchMemoryAnswer:
-        m_pages[PageTM]->onAnswer(msgId, p1, p2);
-        break;
-    case AccelStateAnswer:
-    case AccelOptionAnswer:
-    case DeadZoneReadAnswer:
-    case DeadZoneAnswer:
-    case DeadZoneValueAnswer:
-        m_pages[PageAccelerometer]->onAnswer(msgId, p1, p2);
-        break;
-    case AccelCalibrationAnswer:
-        if (isCurrent(PageAccelerometer)) {
-            m_pages[PageAccelerometer]->onAnswer(msgId, p1, p2);
-            answerHandled();
+        if (const auto value = TrackerAnswers::parseSystemValue(data, length)) {
+            m_polling->answered(msgId);
+            page->onSystemValue(*value);
         }
         break;
-    case BluetoothAnswer:
-        m_pages[PageBluetooth]->onAnswer(msgId, p1, p2);
+    case CanAnswer:
+        if (const auto value = TrackerAnswers::parseCanValue(data, length)) {
+            m_polling->answered(msgId);
+            page->onCanValue(*value);
+        }
+        break;
+    case TouchMemoryReadAnswer:
+        if (const auto answer = TrackerAnswers::TouchMemoryRead::parse(data, length)) {
+            m_polling->answered(msgId);
+            page->onTouchMemoryRead(*answer);
+        }
         break;
     default:
+        // Layouts the page alone knows: it checks them.
+        m_polling->answered(msgId);
+        page->onAnswer(msgId, p1, p2);
         break;
     }
 }
@@ -430,8 +411,10 @@ void orv_FormXml_K4810::slot_indexChangeed_tabWidget(int nIndex)
 {
     Q_UNUSED(nIndex);
     updateNavigation();
-    if (m_pollingOn && m_online)
-        stopPolling();
+    // Leaving a page ends its polling and its waits.
+    if (m_previousPage)
+        m_polling->stop(m_previousPage);
+    m_previousPage = currentPage();
 }
 
 void orv_FormXml_K4810::slot_triggered_Menu(QAction *lpItem)
@@ -473,8 +456,11 @@ void orv_FormXml_K4810::slot_pressed_pushButton_Last()
 QString orv_FormXml_K4810::helpPath() const
 {
     const int tab = currentTab();
-    if (tab < 0)
+    const ORV_SettingsPage *p = currentPage();
+    if (tab < 0 || !p)
         return QStringLiteral("/Localization/Help/K-4810/k-4810conf.html");
+    if (p->info() && p->info()->helpPage)
+        return QStringLiteral("/Localization/Help/K-4810/") + QString::fromLatin1(p->info()->helpPage);
     return QStringLiteral("/Localization/Help/K-4810/k-4810p%1.html").arg(tab + 1);
 }
 
@@ -486,24 +472,28 @@ void orv_FormXml_K4810::slot_pressed_pushButton_Help()
 
 void orv_FormXml_K4810::slot_pressed_pushBtn_Light_Help()
 {
+    // The light form has one help page: the one of the whole configuration.
+    QString path = QStringLiteral("/Localization/Help/K-4810/k-4810conf.html");
+    m_device->send(OrvMsg::Help, addr(&path), 0);
 }
 
 void orv_FormXml_K4810::slot_pressed_pushButton_Close()
 {
-    m_analogTimer->stop();
     close();
 }
 
 void orv_FormXml_K4810::slot_pressed_pushBtn_Light_Close()
 {
-    m_analogTimer->stop();
     close();
 }
 
 void orv_FormXml_K4810::slot_finished(int nResult)
 {
     Q_UNUSED(nResult);
-    m_analogTimer->stop();
+    // Closing ends the polling and a write that is still running.
+    m_polling->stopAll();
+    if (m_write->isBusy())
+        m_write->detach();
     close();
 }
 
@@ -519,6 +509,19 @@ bool orv_FormXml_K4810::ask(const QString &title, const QString &text, const QSt
     return ORV_MessageBox::ask(this, QMessageBox::Warning, title, text, yes, no);
 }
 
+void orv_FormXml_K4810::tell(const QString &title, const QString &text)
+{
+    if (m_notifier) {
+        m_notifier(title, text);
+        return;
+    }
+    // A box that does not wait: the editor goes on with what it had.
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::NoButton, this);
+    box->addButton(tr("K4810_003"), QMessageBox::AcceptRole);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 // ---------------------------------------------------------------------------
 // Settings files
 
@@ -531,48 +534,48 @@ QString orv_FormXml_K4810::proposedSavePath(const QDateTime &now) const
            + QStringLiteral(").xml");
 }
 
-void orv_FormXml_K4810::loadPages(SettingsSection &root)
+SettingsModel::Header orv_FormXml_K4810::header() const
 {
-    for (ORV_SettingsPage *p : m_pages) {
-        if (p)
-            p->load(root);
-    }
-}
-
-void orv_FormXml_K4810::savePages(SettingsSection &root)
-{
-    for (ORV_SettingsPage *p : m_pages) {
-        if (p)
-            p->save(root);
-    }
+    const LibraryInfo::Fields info = LibraryInfo::unpack(m_device->libraryInfo());
+    return {{QStringLiteral("model"), info.modelName},
+            {QStringLiteral("modification"), QStringLiteral("1")},
+            {QStringLiteral("type"), QStringLiteral("params")},
+            {QStringLiteral("vendor"), QStringLiteral("QUARTOLINK")},
+            {QStringLiteral("version"), QStringLiteral("%1.%2").arg(info.versionMajor).arg(info.versionMinor)}};
 }
 
 int orv_FormXml_K4810::writeSettingsFile(const QString &path, bool lightVariant)
 {
+    // Both page sets edit the one model: the light variant writes the same.
+    Q_UNUSED(lightVariant);
     if (path.isEmpty())
         return -1;
-    // A new document replaces the file whole: nothing of its old content
-    // can survive next to the sections written now.
-    SettingsDocument document;
-    SettingsSection *root = document.create(QStringLiteral("DEVICE"));
-    if (!root)
-        return -1;
-    const LibraryInfo::Fields info = LibraryInfo::unpack(m_device->libraryInfo());
-    root->setText(QStringLiteral("model"), info.modelName);
-    root->setInt(QStringLiteral("modification"), 1);
-    root->setText(QStringLiteral("type"), QStringLiteral("params"));
-    root->setText(QStringLiteral("vendor"), QStringLiteral("QUARTOLINK"));
-    root->setText(QStringLiteral("version"), QStringLiteral("%1.%2").arg(info.versionMajor).arg(info.versionMinor));
-    root->commit();
-    savePages(*root);
-    if (lightVariant)
-        m_lightPage->save(*root);
-    root->commit();
-    return document.saveAs(path) ? 0 : -1;
+    return m_model->saveAs(path, header()) ? 0 : -1;
+}
+
+bool orv_FormXml_K4810::confirmUnstorable()
+{
+    const QList<SettingsModel::Unstorable> values = m_model->unstorableValues();
+    if (values.isEmpty())
+        return true;
+    QStringList lines;
+    for (const SettingsModel::Unstorable &u : values) {
+        if (lines.size() == kUnstorableShown) {
+            lines << QStringLiteral("…");
+            break;
+        }
+        const QString where = u.section.isEmpty() ? u.path : u.section + QLatin1Char('/') + u.path;
+        const QString why = u.problem == SettingsText::Problem::TooLong ? tr("K4810_1704") : tr("K4810_1705");
+        lines << QStringLiteral("%1: %2").arg(where.toHtmlEscaped(), why);
+    }
+    return ask(tr("K4810_1702"), tr("K4810_1703").arg(lines.join(QStringLiteral("<br>"))), tr("K4810_001"),
+               tr("K4810_002"));
 }
 
 void orv_FormXml_K4810::saveToFile(bool lightVariant)
 {
+    if (!confirmUnstorable())
+        return;
     const QString proposed = proposedSavePath(QDateTime::currentDateTime());
     const QString caption = tr("K4810_019");
     const QString filter = tr("K4810_018");
@@ -585,10 +588,8 @@ void orv_FormXml_K4810::saveToFile(bool lightVariant)
     button->setEnabled(false);
     const int result = writeSettingsFile(path, lightVariant);
     button->setEnabled(true);
-    if (result != 0) {
-        ORV_MessageBox::tell(this, QMessageBox::Warning, tr("K4810_1600"),
-                             tr("K4810_1601").arg(QDir::toNativeSeparators(path)), tr("K4810_003"));
-    }
+    if (result != 0)
+        tell(tr("K4810_1600"), tr("K4810_1601").arg(QDir::toNativeSeparators(path)));
 }
 
 void orv_FormXml_K4810::slot_pressed_pushButton_SaveToFile()
@@ -609,7 +610,7 @@ QString orv_FormXml_K4810::temporaryPath(const QString &fileName)
 }
 
 // ---------------------------------------------------------------------------
-// Switching between the full and the light page set
+// Switching between the full and the light page set: both show the one model
 
 bool orv_FormXml_K4810::switchToLight(bool askFirst)
 {
@@ -621,24 +622,20 @@ bool orv_FormXml_K4810::switchToLight(bool askFirst)
         if (!ask(tr("K4810_994"), text, tr("K5127_001"), tr("K5127_002")))
             return false;
     }
-    const QString path = temporaryPath(QStringLiteral("ass.xml"));
-    if (writeSettingsFile(path, false) == 0) {
-        SettingsDocument document;
-        if (SettingsSection *root = document.open(path))
-            m_lightPage->load(*root);
-        document.close(false);
-    }
-    QFile::remove(path);
+    m_polling->stop(currentPage());
+    m_lightPage->refresh();
     ui->stackedWidget->setCurrentWidget(ui->lightPage);
     return true;
 }
 
 void orv_FormXml_K4810::switchToFull()
 {
-    const QString path = temporaryPath(QStringLiteral("ass.xml"));
-    if (writeSettingsFile(path, true) == 0)
-        openSettingsFile(path, 3);
-    QFile::remove(path);
+    if (isLightShown()) {
+        for (ORV_SettingsPage *p : m_pages) {
+            if (p)
+                p->refresh();
+        }
+    }
     ui->stackedWidget->setCurrentWidget(ui->fullPage);
     updateNavigation();
 }
@@ -654,7 +651,7 @@ void orv_FormXml_K4810::slot_pressed_pushBtn_Light_ConfigFull()
 }
 
 // ---------------------------------------------------------------------------
-// Writing the settings to the tracker, block by block
+// Writing the settings to the tracker, block by block (SettingsBlockWrite)
 
 QString orv_FormXml_K4810::formatDuration(qint64 seconds)
 {
@@ -671,34 +668,52 @@ QString orv_FormXml_K4810::progressStatus(qint64 elapsedSeconds, qint64 written,
 
 QByteArray orv_FormXml_K4810::settingsBlock(const QByteArray &data, int blockNumber, int blockCount, int sequence)
 {
-    QByteArray block(kSettingsBlockSize, '\0');
-    const int length = int(qMin<qsizetype>(data.size(), kBlockSize));
-    std::copy(data.constBegin(), data.constBegin() + length, block.begin());
-    putI32(block.data() + 1024, length);
-    putI32(block.data() + 1028, blockNumber);
-    putI32(block.data() + 1032, blockCount);
-    putI32(block.data() + 1036, sequence);
-    return block;
+    return SettingsBlockWrite::settingsBlock(data, blockNumber, blockCount, sequence);
 }
 
-void orv_FormXml_K4810::tellWriteFailed()
+bool orv_FormXml_K4810::isWriting() const
 {
-    ORV_MessageBox::tell(this, QMessageBox::Warning, tr("K4810_1600"), tr("K4810_1602"), tr("K4810_003"));
+    return m_write->isBusy();
+}
+
+QString orv_FormXml_K4810::fileBeingWritten() const
+{
+    return m_write->isBusy() ? m_write->path() : QString();
+}
+
+int orv_FormXml_K4810::blockNumber() const
+{
+    return m_write->blockNumber();
+}
+
+int orv_FormXml_K4810::blockCount() const
+{
+    return m_write->blockCount();
+}
+
+int orv_FormXml_K4810::sequence() const
+{
+    return m_write->sequence();
+}
+
+int orv_FormXml_K4810::bytesWritten() const
+{
+    return int(m_write->bytesWritten());
 }
 
 void orv_FormXml_K4810::loadToDevice(bool lightVariant)
 {
-    if (isWriting())
+    if (m_write->isBusy() || !confirmUnstorable())
         return;
-    setControlsEnabled(false);
     const QString path = temporaryPath(QStringLiteral("orv_K4810_%1.xml")
                                            .arg(QDateTime::currentDateTime().toString(QStringLiteral("d-MM-yy-H-m"))));
-    if (path.isEmpty() || writeSettingsFile(path, lightVariant) != 0 || !beginBlockWrite(path)) {
+    if (path.isEmpty() || writeSettingsFile(path, lightVariant) != 0) {
         if (!path.isEmpty())
             QFile::remove(path);
-        tellWriteFailed();
-        setControlsEnabled(true);
+        tell(tr("K4810_1600"), tr("K4810_1602"));
+        return;
     }
+    beginBlockWrite(path); // a failure there is told by onWriteFinished
 }
 
 void orv_FormXml_K4810::slot_pressed_pushButton_LoadToDevice()
@@ -711,258 +726,318 @@ void orv_FormXml_K4810::slot_pressed_pushBtn_Light_LoadToDevice()
     loadToDevice(true);
 }
 
-bool orv_FormXml_K4810::readBlock(int blockNumber, QByteArray *data)
+void orv_FormXml_K4810::showWriteProgress()
 {
-    QFile file(m_writeFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    if (!file.seek(qint64(blockNumber - 1) * kBlockSize))
-        return false;
-    *data = file.read(kBlockSize);
-    return true;
-}
-
-bool orv_FormXml_K4810::beginBlockWrite(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const qint64 size = file.size();
-    file.close();
-    if (size > INT32_MAX - kBlockSize)
-        return false;
-
-    m_writeFile = path;
-    m_totalBytes = int(size);
-    m_blockCount = int((size + kBlockSize - 1) / kBlockSize);
-    m_blockNumber = 1;
-    m_sequence = kFirstSequence;
-    m_bytesWritten = 0;
-    QByteArray data;
-    if (!readBlock(m_blockNumber, &data)) {
-        m_writeFile.clear();
-        return false;
-    }
-    m_lastBlockLength = int(data.size());
-    m_block = settingsBlock(data, m_blockNumber, m_blockCount, m_sequence);
-
-    if (!m_progress)
+    if (!m_progress) {
         m_progress = new FormWait(this);
+        connect(m_progress, &FormWait::cancelRequested, m_write, &SettingsBlockWrite::cancel);
+    }
     m_progress->reset();
     m_progress->setMessage(tr("K4810_020"));
-    m_progress->setTotal(QString::asprintf("%.1f Kb", m_totalBytes / 1024.0));
-    m_progress->setRange(0, m_totalBytes);
+    m_progress->setTotal(QString::asprintf("%.1f Kb", m_write->totalBytes() / 1024.0));
+    m_progress->setRange(0, int(m_write->totalBytes()));
     m_progress->setValue(0);
     m_progress->setCurrent(QStringLiteral("0"));
     m_progress->setStatus(tr("K4810_021"));
     m_progress->showCounters(true);
+    m_progress->setCancelText(tr("K4810_1706"));
     m_progress->show();
+}
 
-    m_writeStart.start();
-    sendCurrentBlock();
+bool orv_FormXml_K4810::beginBlockWrite(const QString &path)
+{
+    if (m_write->isBusy())
+        return false;
+    setControlsEnabled(false);
+    // The first block leaves at once (the host may even answer it inside
+    // send); a file that cannot be read ends the write, and the user is told.
+    if (!m_write->start(path))
+        return false;
+    if (m_write->isBusy()) {
+        showWriteProgress();
+        onWriteProgress(m_write->bytesWritten(), m_write->totalBytes());
+    }
     return true;
-}
-
-void orv_FormXml_K4810::sendCurrentBlock()
-{
-    if (!isWriting())
-        return;
-    m_device->send(OrvMsg::SettingsBlock, addr(m_block.constData()), 0);
-}
-
-void orv_FormXml_K4810::queueCurrentBlock()
-{
-    // A host that answers inside send would otherwise have every block
-    // nest one call deeper.
-    QMetaObject::invokeMethod(this, &orv_FormXml_K4810::sendCurrentBlock, Qt::QueuedConnection);
 }
 
 void orv_FormXml_K4810::onWriteAck(int result)
 {
-    if (!isWriting())
-        return;
-    if (result == 1 && m_blockNumber >= m_blockCount) {
-        m_bytesWritten += m_lastBlockLength;
-        QMetaObject::invokeMethod(this, &orv_FormXml_K4810::finishWrite, Qt::QueuedConnection);
-        return;
-    }
-    if (result == 1) {
-        m_bytesWritten += m_lastBlockLength;
-        if (m_progress) {
-            m_progress->setCurrent(QString::asprintf("%.1f Kb", m_bytesWritten / 1024.0));
-            m_progress->setValue(m_bytesWritten);
-            m_progress->setStatus(progressStatus(m_writeStart.elapsed() / 1000, m_bytesWritten, m_totalBytes));
-        }
-        ++m_blockNumber;
-        ++m_sequence;
-    } else if (result != 2) {
-        return;
-    }
-    QByteArray data;
-    if (!readBlock(m_blockNumber, &data)) {
-        endWrite();
-        tellWriteFailed();
-        return;
-    }
-    m_lastBlockLength = int(data.size());
-    m_block = settingsBlock(data, m_blockNumber, m_blockCount, m_sequence);
-    queueCurrentBlock();
+    m_write->acknowledge(result);
 }
 
-void orv_FormXml_K4810::finishWrite()
+void orv_FormXml_K4810::onWriteProgress(qint64 written, qint64 total)
 {
-    if (!isWriting())
+    if (!m_progress || written <= 0)
         return;
-    if (m_progress)
-        m_progress->close();
-    const QString path = m_writeFile;
-    // The write is over before the user answers: acknowledgements that
-    // come in meanwhile find nothing to do.
-    m_writeFile.clear();
-    if (ask(tr("K4810_024"), tr("K4810_025"), tr("K4810_001"), tr("K4810_002"))) {
-        QString written = path;
-        m_device->send(OrvMsg::SettingsWritten, addr(&written), 0);
-    }
-    QFile::remove(path);
-    setControlsEnabled(true);
+    m_progress->setCurrent(QString::asprintf("%.1f Kb", written / 1024.0));
+    m_progress->setValue(int(written));
+    m_progress->setStatus(progressStatus(m_write->elapsedSeconds(), written, total));
 }
 
-void orv_FormXml_K4810::endWrite()
+void orv_FormXml_K4810::onWriteFinalQuestion()
 {
     if (m_progress)
         m_progress->close();
-    if (!m_writeFile.isEmpty())
-        QFile::remove(m_writeFile);
-    m_writeFile.clear();
+    m_write->answer(ask(tr("K4810_024"), tr("K4810_025"), tr("K4810_001"), tr("K4810_002")));
+}
+
+void orv_FormXml_K4810::onWriteFinished(bool ok)
+{
+    if (m_progress)
+        m_progress->close();
     setControlsEnabled(true);
+    if (ok)
+        return;
+    QString why;
+    switch (m_write->failure()) {
+    case SettingsBlockWrite::Failure::BadAcknowledgement:
+        why = tr("K4810_1707");
+        break;
+    case SettingsBlockWrite::Failure::Timeout:
+        why = tr("K4810_1709").arg(m_write->timeoutMs() / 1000);
+        break;
+    case SettingsBlockWrite::Failure::Detached:
+        why = tr("K4810_1710");
+        break;
+    case SettingsBlockWrite::Failure::CannotRead:
+        why = tr("K4810_1602");
+        break;
+    case SettingsBlockWrite::Failure::Cancelled:
+    case SettingsBlockWrite::Failure::None:
+        return; // the user cancelled: nothing to tell
+    }
+    tell(tr("K4810_1600"), why);
 }
 
 // ---------------------------------------------------------------------------
-// Polling of live values
+// Requests and live polling of the pages (SettingsPolling)
 
-bool orv_FormXml_K4810::pollsCurrentPage() const
+bool orv_FormXml_K4810::request(ORV_SettingsPage *page, uint32_t msgId, intptr_t p1, intptr_t p2,
+                                const QList<uint32_t> &answers, bool stream)
 {
-    return isCurrent(PageAccelerometer) || isCurrent(PageSensors);
+    if (!m_device)
+        return false;
+    SettingsPolling::Request r;
+    r.msgId = msgId;
+    r.p1 = p1;
+    r.p2 = p2;
+    r.answers = answers;
+    return m_polling->request(page, r, stream);
+}
+
+bool orv_FormXml_K4810::requestForCurrent(uint32_t msgId, intptr_t p1, intptr_t p2, const QList<uint32_t> &answers,
+                                          bool stream)
+{
+    return request(currentPage(), msgId, p1, p2, answers, stream);
+}
+
+namespace {
+
+SettingsPolling::Request liveRequestOf(const ORV_SettingsPage *page)
+{
+    SettingsPolling::Request r;
+    const SettingsPageInfo *info = page ? page->info() : nullptr;
+    if (!info || !info->liveRequest)
+        return r;
+    r.msgId = info->liveRequest;
+    for (uint32_t a : info->liveAnswers) {
+        if (a)
+            r.answers.append(a);
+    }
+    return r;
+}
+
+} // namespace
+
+bool orv_FormXml_K4810::startPolling(ORV_SettingsPage *page, int intervalMs)
+{
+    if (intervalMs > 0)
+        m_pollInterval = intervalMs;
+    const SettingsPolling::Request r = liveRequestOf(page);
+    if (!page || !r.isValid())
+        return false;
+    if (!page->info()->liveRepeats)
+        return m_polling->request(page, r);
+    return m_polling->start(page, r, m_pollInterval);
+}
+
+void orv_FormXml_K4810::stopPolling(ORV_SettingsPage *page)
+{
+    m_polling->stop(page);
 }
 
 void orv_FormXml_K4810::setPolling(bool on, int intervalMs)
 {
-    m_analogTimer->stop();
     m_pollInterval = intervalMs > 0 ? intervalMs : kDefaultPollInterval;
-    m_pollingOn = on;
-    m_accelerometerVariant = false;
     if (on)
-        pollNow();
+        startPolling(currentPage(), m_pollInterval);
+    else
+        m_polling->stopAll();
 }
 
 void orv_FormXml_K4810::setAccelerometerPolling(bool on, int intervalMs)
 {
-    m_analogTimer->stop();
     m_pollInterval = intervalMs > 0 ? intervalMs : kDefaultPollInterval;
-    m_pollingOn = on;
-    m_accelerometerVariant = true;
-    if (on)
-        pollCurrentPage(true);
+    if (!on || !isCurrent(PageAccelerometer)) {
+        m_polling->stopAll();
+        return;
+    }
+    // The calibration variant: step {65, 0}, answered by 2128 and 2056.
+    SettingsPolling::Request r;
+    r.msgId = OrvMsg::AccelCalibrationStep;
+    r.bytes = QByteArray("\x41\x00", 2);
+    r.answers = {OrvMsg::AccelCalibrationAnswer, OrvMsg::AccelAnswer};
+    m_polling->start(currentPage(), r, m_pollInterval);
 }
 
 void orv_FormXml_K4810::pollNow()
 {
-    pollCurrentPage(m_accelerometerVariant);
+    ORV_SettingsPage *page = currentPage();
+    if (m_polling->isPolling() && m_polling->pollingPage() == page) {
+        m_polling->pollNow();
+        return;
+    }
+    m_polling->request(page, liveRequestOf(page));
 }
 
-void orv_FormXml_K4810::pollCurrentPage(bool accelerometerVariant)
+bool orv_FormXml_K4810::isPolling() const
 {
-    m_awaitingAnswer = true;
-    m_pollPhase = 1;
-    if (!m_online)
-        return;
-    if (isCurrent(PageAccelerometer)) {
-        if (accelerometerVariant)
-            requestAccelCalibrationStep(65, 0);
-        else
-            m_device->send(OrvMsg::AccelState);
-    } else if (isCurrent(PageSensors)) {
-        m_device->send(OrvMsg::SensorsPoll);
-    } else if (isCurrent(PageSystem)) {
-        m_device->send(OrvMsg::SystemPoll);
-    }
+    return m_polling->isPolling();
+}
+
+bool orv_FormXml_K4810::isAwaitingAnswer() const
+{
+    return m_polling->isAwaitingAnswer();
+}
+
+int orv_FormXml_K4810::pollPhase() const
+{
+    return m_polling->isPolling() ? 1 : 0;
+}
+
+int orv_FormXml_K4810::pollInterval() const
+{
+    return m_pollInterval;
+}
+
+QTimer *orv_FormXml_K4810::analogTimer() const
+{
+    return m_polling->timer();
 }
 
 void orv_FormXml_K4810::slot_timeOut_TimerAnalog()
 {
-    m_analogTimer->stop();
-    if (m_online && m_pollingOn && pollsCurrentPage())
-        pollCurrentPage(m_accelerometerVariant);
-    else
-        stopPolling();
+    // The service sends the next request itself; nothing more to do here.
 }
 
-void orv_FormXml_K4810::stopPolling()
+void orv_FormXml_K4810::onPollingStopped(QObject *object)
 {
-    m_analogTimer->stop();
-    m_awaitingAnswer = false;
-    m_pollPhase = 0;
-    m_pollingOn = false;
-    if (m_pages[PageAccelerometer])
-        m_pages[PageAccelerometer]->stopLive();
-    if (m_pages[PageSensors])
-        m_pages[PageSensors]->stopLive();
-}
-
-void orv_FormXml_K4810::answerHandled()
-{
-    if (!(m_pollingOn && m_online))
-        return;
-    if (m_pollPhase != 2) {
-        m_awaitingAnswer = false;
-        m_analogTimer->start(m_pollInterval);
-        return;
-    }
-    if (!m_awaitingAnswer) {
-        m_analogTimer->stop();
-        m_device->send(OrvMsg::AccelCycleEnd);
-    }
-    m_pollPhase = 2;
+    if (auto *page = qobject_cast<ORV_SettingsPage *>(object))
+        page->stopLive();
 }
 
 // ---------------------------------------------------------------------------
-// Requests forwarded for the pages
+// Requests forwarded for the current page
 
 void orv_FormXml_K4810::requestOneWireCode()
 {
     m_device->setTmiRouting(0);
-    m_device->send(OrvMsg::ReadTouchMemory);
+    requestForCurrent(OrvMsg::ReadTouchMemory, 0, 0, {OrvMsg::TouchMemoryCode});
 }
 
-void orv_FormXml_K4810::requestSystemPoll() { m_device->send(OrvMsg::SystemPoll); }
-void orv_FormXml_K4810::requestAccelCycleEnd() { m_device->send(OrvMsg::AccelCycleEnd); }
-void orv_FormXml_K4810::requestSensorsPoll() { m_device->send(OrvMsg::SensorsPoll); }
-void orv_FormXml_K4810::requestSystemRead() { m_device->send(OrvMsg::SystemRead); }
-void orv_FormXml_K4810::requestCanRead(int value) { m_device->send(OrvMsg::CanRead, value, 0); }
-void orv_FormXml_K4810::requestAccelState() { m_device->send(OrvMsg::AccelState); }
+void orv_FormXml_K4810::requestSystemPoll()
+{
+    requestForCurrent(OrvMsg::SystemPoll, 0, 0, {OrvMsg::StateAnswer});
+}
+
+void orv_FormXml_K4810::requestAccelCycleEnd()
+{
+    requestForCurrent(OrvMsg::AccelCycleEnd, 0, 0, {OrvMsg::AccelAnswer});
+}
+
+void orv_FormXml_K4810::requestSensorsPoll()
+{
+    requestForCurrent(OrvMsg::SensorsPoll, 0, 0, {OrvMsg::FuelLevelAnswer, OrvMsg::StateAnswer});
+}
+
+void orv_FormXml_K4810::requestSystemRead()
+{
+    requestForCurrent(OrvMsg::SystemRead, 0, 0, {OrvMsg::SystemAnswer});
+}
+
+void orv_FormXml_K4810::requestCanRead(int value)
+{
+    requestForCurrent(OrvMsg::CanRead, value, 0, {OrvMsg::CanAnswer});
+}
+
+void orv_FormXml_K4810::requestAccelState()
+{
+    requestForCurrent(OrvMsg::AccelState, 0, 0, {OrvMsg::AccelStateAnswer});
+}
 
 void orv_FormXml_K4810::requestAccelOption(int option)
 {
     if (isCurrent(PageAccelerometer))
-        m_device->send(OrvMsg::AccelOption, 0, option);
+        requestForCurrent(OrvMsg::AccelOption, 0, option, {OrvMsg::AccelOptionAnswer});
 }
 
-void orv_FormXml_K4810::requestTouchMemoryRead() { m_device->send(OrvMsg::TouchMemoryRead); }
-void orv_FormXml_K4810::requestTouchMemorySave(int p1, int p2) { m_device->send(OrvMsg::TouchMemorySave, p1, p2); }
-void orv_FormXml_K4810::requestTouchMemoryLoad(int p1, int p2) { m_device->send(OrvMsg::TouchMemoryLoad, p1, p2); }
-void orv_FormXml_K4810::requestTouchMemory() { m_device->send(OrvMsg::TouchMemoryRequest); }
-void orv_FormXml_K4810::requestEmail() { m_device->send(OrvMsg::EmailRequest); }
-void orv_FormXml_K4810::requestDeadZoneRead() { m_device->send(OrvMsg::DeadZoneRead); }
-void orv_FormXml_K4810::requestDeadZone(int value) { m_device->send(OrvMsg::DeadZoneRequest, value, 0); }
-void orv_FormXml_K4810::requestDeadZoneValue(const void *value) { m_device->send(OrvMsg::DeadZoneValue, addr(value), 0); }
+void orv_FormXml_K4810::requestTouchMemoryRead()
+{
+    requestForCurrent(OrvMsg::TouchMemoryRead, 0, 0, {OrvMsg::TouchMemoryReadAnswer});
+}
+
+void orv_FormXml_K4810::requestTouchMemorySave(int p1, int p2)
+{
+    requestForCurrent(OrvMsg::TouchMemorySave, p1, p2, {OrvMsg::TouchMemorySaveAnswer});
+}
+
+void orv_FormXml_K4810::requestTouchMemoryLoad(int p1, int p2)
+{
+    requestForCurrent(OrvMsg::TouchMemoryLoad, p1, p2, {OrvMsg::TouchMemoryLoadAnswer});
+}
+
+void orv_FormXml_K4810::requestTouchMemory()
+{
+    requestForCurrent(OrvMsg::TouchMemoryRequest, 0, 0, {OrvMsg::TouchMemoryAnswer});
+}
+
+void orv_FormXml_K4810::requestEmail()
+{
+    requestForCurrent(OrvMsg::EmailRequest, 0, 0, {});
+}
+
+void orv_FormXml_K4810::requestDeadZoneRead()
+{
+    requestForCurrent(OrvMsg::DeadZoneRead, 0, 0, {OrvMsg::DeadZoneReadAnswer});
+}
+
+void orv_FormXml_K4810::requestDeadZone(int value)
+{
+    requestForCurrent(OrvMsg::DeadZoneRequest, value, 0, {OrvMsg::DeadZoneAnswer});
+}
+
+void orv_FormXml_K4810::requestDeadZoneValue(const void *value)
+{
+    requestForCurrent(OrvMsg::DeadZoneValue, addr(value), 0, {OrvMsg::DeadZoneValueAnswer});
+}
 
 void orv_FormXml_K4810::requestAccelCalibrationStep(uchar first, uchar second)
 {
     if (!isCurrent(PageAccelerometer))
         return;
-    const uchar value[2] = {first, second};
-    m_device->send(OrvMsg::AccelCalibrationStep, addr(value), 0);
+    SettingsPolling::Request r;
+    r.msgId = OrvMsg::AccelCalibrationStep;
+    r.bytes = QByteArray(1, char(first)) + QByteArray(1, char(second));
+    r.answers = {OrvMsg::AccelCalibrationAnswer};
+    m_polling->request(currentPage(), r);
 }
 
-void orv_FormXml_K4810::requestBluetooth() { m_device->send(OrvMsg::BluetoothRequest); }
-void orv_FormXml_K4810::requestBluetoothSearch() { m_device->send(OrvMsg::BluetoothSearch); }
+void orv_FormXml_K4810::requestBluetooth()
+{
+    requestForCurrent(OrvMsg::BluetoothRequest, 0, 0, {OrvMsg::BluetoothAnswer}, true);
+}
+
+void orv_FormXml_K4810::requestBluetoothSearch()
+{
+    requestForCurrent(OrvMsg::BluetoothSearch, 0, 0, {OrvMsg::BluetoothAnswer}, true);
+}

@@ -1,9 +1,9 @@
 #ifndef ORV_FORMXML_K4810_H
 #define ORV_FORMXML_K4810_H
 
+#include "settings/model/settingsmodel.h"
+
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -22,13 +22,18 @@ class QAction;
 class QMenu;
 class QTemporaryDir;
 class QTimer;
-class SettingsSection;
+class SettingsBlockWrite;
+class SettingsPolling;
+struct SettingsPageInfo;
 
-// The settings editor. Holds two page sets in a stacked widget: the full
-// set, one tab per settings page, and the one-screen light form. Loads the
-// pages from settings files the host delivers, saves them to files, writes
-// them to the tracker block by block, polls live values for the pages and
-// routes the tracker's answers to the page that asked.
+// The settings editor. Its values live in one SettingsModel, shown by two
+// page sets in a stacked widget: the full set, one tab per row of the page
+// table (settings/pages/settingspages.cpp), and the one-screen light form;
+// both are bound to the same model, so switching between them hands the
+// model over. Opens settings files the host delivers, saves the model to
+// files, writes it to the tracker (SettingsBlockWrite), and carries the
+// pages' requests and live polling (SettingsPolling), routing each answer
+// to the page that waits for it.
 //
 // Created by the device object on first use and kept for the life of the
 // plug-in; closing hides it.
@@ -64,11 +69,14 @@ public:
     static constexpr int kFirstSequence = 100;
     static constexpr int kDefaultPollInterval = 3000;
 
-    explicit orv_FormXml_K4810(ORV_Device_K4810 *device);
+    explicit orv_FormXml_K4810(ORV_Device_K4810 *device, int writeTimeoutMs = 10000);
     ~orv_FormXml_K4810() override;
 
     ORV_Device_K4810 *device() const { return m_device; }
     bool isOnline() const { return m_online; }
+    SettingsModel *model() const { return m_model; }
+    SettingsPolling *polling() const { return m_polling; }
+    SettingsBlockWrite *blockWrite() const { return m_write; }
 
     // Pages.
     ORV_SettingsPage *page(int position) const;
@@ -79,13 +87,16 @@ public:
     bool isLightShown() const;
     void setCurrentTab(int index);
     QMenu *pageMenu() const { return m_menu; }
-    // Puts another page in a position's tab (the old page is deleted).
+    // Puts another page in a position's tab (the old page is deleted); the
+    // page is set up with the position's row of the page table.
     void setPage(int position, ORV_SettingsPage *page);
-    // Where the temporary files of view switches and writes live.
+    // Where the temporary files of writes live.
     QString temporaryDirectory() const;
 
     // Operations the device object calls.
     void resetAll();
+    // Opens a settings file into the model: 0, or -1 when it cannot be
+    // read, which the user is told (the values shown are kept).
     int openSettingsFile(const QString &path, int titleMode);
     void showMode(int viewMode);
     void showSettingsWindow(int mode);
@@ -95,23 +106,28 @@ public:
     void receiveAnswer(uint32_t msgId, intptr_t p1, intptr_t p2);
 
     // Files.
-    // The object name the Transfer page holds, "NONAME" without one.
+    // The object name of TRANSFER, "NONAME" without one.
     QString settingsObjectName() const;
     QString proposedSavePath(const QDateTime &now) const;
+    // The header the editor sets on the files it writes.
+    SettingsModel::Header header() const;
+    // Writes the model to a file: 0, or -1.
     int writeSettingsFile(const QString &path, bool lightVariant = false);
-    void loadPages(SettingsSection &root);
-    void savePages(SettingsSection &root);
+    // Asks before a save or a write when values cannot be stored as they
+    // are; true when there are none or the user goes on.
+    bool confirmUnstorable();
 
     // Writing to the tracker.
     void loadToDevice(bool lightVariant);
-    // Sends an existing settings file to the tracker; false when it cannot be read.
+    // Sends an existing settings file to the tracker (the file is removed
+    // when the write ends); false when it cannot be read.
     bool beginBlockWrite(const QString &path);
-    bool isWriting() const { return !m_writeFile.isEmpty(); }
-    QString fileBeingWritten() const { return m_writeFile; }
-    int blockNumber() const { return m_blockNumber; }
-    int blockCount() const { return m_blockCount; }
-    int sequence() const { return m_sequence; }
-    int bytesWritten() const { return m_bytesWritten; }
+    bool isWriting() const;
+    QString fileBeingWritten() const;
+    int blockNumber() const;
+    int blockCount() const;
+    int sequence() const;
+    int bytesWritten() const;
     FormWait *progressWindow() const { return m_progress; }
     // "hh:mm:ss" of a number of seconds.
     static QString formatDuration(qint64 seconds);
@@ -120,17 +136,24 @@ public:
     // The 1040-byte block record: data, then length, block number, block count, sequence.
     static QByteArray settingsBlock(const QByteArray &data, int blockNumber, int blockCount, int sequence);
 
-    // Polling of live values for the pages.
+    // Requests of the pages, through the shared service (see SettingsPolling).
+    bool request(ORV_SettingsPage *page, uint32_t msgId, intptr_t p1, intptr_t p2, const QList<uint32_t> &answers,
+                 bool stream = false);
+    // Live values of a page with its row's live request.
+    bool startPolling(ORV_SettingsPage *page, int intervalMs = 0);
+    void stopPolling(ORV_SettingsPage *page);
+
+    // Polling of the current page's live values.
     void setPolling(bool on, int intervalMs);
     void setAccelerometerPolling(bool on, int intervalMs);
     void pollNow();
-    bool isPolling() const { return m_pollingOn; }
-    bool isAwaitingAnswer() const { return m_awaitingAnswer; }
-    int pollPhase() const { return m_pollPhase; }
-    int pollInterval() const { return m_pollInterval; }
-    QTimer *analogTimer() const { return m_analogTimer; }
+    bool isPolling() const;
+    bool isAwaitingAnswer() const;
+    int pollPhase() const;
+    int pollInterval() const;
+    QTimer *analogTimer() const;
 
-    // Requests forwarded for the pages (sent only while there is a device).
+    // Requests forwarded for the current page; its answers reach it.
     void requestOneWireCode();           // 2041
     void requestSystemPoll();            // 2053
     void requestAccelCycleEnd();         // 2055
@@ -159,6 +182,9 @@ public:
     using Question = std::function<bool(const QString &title, const QString &text, const QString &yes,
                                         const QString &no)>;
     void setQuestion(Question question) { m_question = std::move(question); }
+    // Tells the user something (a box that does not wait). Replaceable for tests.
+    using Notifier = std::function<void(const QString &title, const QString &text)>;
+    void setNotifier(Notifier notifier) { m_notifier = std::move(notifier); }
     // Asks for a file name to save to. Replaceable for tests.
     using SaveFileChooser = std::function<QString(const QString &caption, const QString &proposed,
                                                   const QString &filter)>;
@@ -193,58 +219,45 @@ private:
     void addPage(ORV_SettingsPage *page, const QString &title);
     void updateNavigation();
     void setControlsEnabled(bool enabled);
+    void applyOnline();
     void saveToFile(bool lightVariant);
     bool switchToLight(bool ask);
     void switchToFull();
     QString temporaryPath(const QString &fileName);
     bool ask(const QString &title, const QString &text, const QString &yes, const QString &no);
-    void tellWriteFailed();
+    void tell(const QString &title, const QString &text);
+    void updateTitle(const QString &path, int titleMode);
 
-    // Block write.
-    bool readBlock(int blockNumber, QByteArray *data);
-    void sendCurrentBlock();
-    void queueCurrentBlock();
-    void finishWrite();
-    void endWrite();
+    // Block write, as the window shows it.
+    void showWriteProgress();
+    void onWriteProgress(qint64 written, qint64 total);
+    void onWriteFinalQuestion();
+    void onWriteFinished(bool ok);
 
-    // Polling.
-    void pollCurrentPage(bool accelerometerVariant);
-    void stopPolling();
-    void answerHandled();
-    bool pollsCurrentPage() const;
+    // Answers.
+    ORV_SettingsPage *waitingPage(uint32_t answer) const;
+    bool requestForCurrent(uint32_t msgId, intptr_t p1, intptr_t p2, const QList<uint32_t> &answers,
+                           bool stream = false);
+    void onPollingStopped(QObject *page);
 
     std::unique_ptr<Ui::orv_FormXml_K4810> ui;
     ORV_Device_K4810 *m_device;
-
-    // Polling state.
-    bool m_awaitingAnswer = false;
-    int m_pollPhase = 0;
-    QTimer *m_analogTimer = nullptr;
-    int m_pollInterval = kDefaultPollInterval;
-    bool m_pollingOn = false;
-    bool m_accelerometerVariant = false;
+    SettingsModel *m_model;
+    SettingsPolling *m_polling;
+    SettingsBlockWrite *m_write;
 
     std::array<ORV_SettingsPage *, PageCount> m_pages{};
+    ORV_SettingsPage *m_previousPage = nullptr;
     ORV_Form_ParamInfo *m_paramInfo = nullptr;
     ORV_FormXml_Light *m_lightPage = nullptr;
     QMenu *m_menu = nullptr;
-
-    // Write state.
-    int m_sequence = 0;
-    int m_blockNumber = 0;
-    int m_blockCount = 0;
-    int m_lastBlockLength = 0;
-    int m_bytesWritten = 0;
-    QString m_writeFile;
-    QByteArray m_block; // the record last sent; kept alive for hosts that answer later
     FormWait *m_progress = nullptr;
     bool m_online = false;
-    QElapsedTimer m_writeStart;
-    int m_totalBytes = 0;
-    bool m_resetFlags[2] = {false, false};
+    int m_pollInterval = kDefaultPollInterval;
 
     std::unique_ptr<QTemporaryDir> m_tempDir;
     Question m_question;
+    Notifier m_notifier;
     SaveFileChooser m_saveFileChooser;
 };
 

@@ -1,5 +1,6 @@
 #include "settings/editor/orv_formxml_light.h"
 
+#include "settings/pages/settingsbinder.h"
 #include "ui_orv_formxml_light.h"
 
 ORV_FormXml_Light::ORV_FormXml_Light(QWidget *parent)
@@ -12,23 +13,25 @@ ORV_FormXml_Light::ORV_FormXml_Light(QWidget *parent)
 
 ORV_FormXml_Light::~ORV_FormXml_Light() = default;
 
-void ORV_FormXml_Light::reset()
+void ORV_FormXml_Light::setModel(SettingsModel *model)
 {
+    delete m_binder;
+    m_binder = new SettingsBinder(model, QStringLiteral("TRANSFER"), this, this);
+    m_binder->bindAll();
+    m_binder->load();
 }
 
-void ORV_FormXml_Light::load(SettingsSection &root)
+void ORV_FormXml_Light::refresh()
 {
-    Q_UNUSED(root);
-}
-
-void ORV_FormXml_Light::save(SettingsSection &root)
-{
-    Q_UNUSED(root);
+    if (m_binder)
+        m_binder->load();
 }
 
 void ORV_FormXml_Light::setOnline(bool online)
 {
     ui->pushBtn_Light_LoadToDevice->setEnabled(online);
+    if (m_binder)
+        m_binder->setOnline(online);
 }
 
 QAbstractButton *ORV_FormXml_Light::saveToFileButton() const { return ui->pushBtn_Light_SaveToFile; }

@@ -3,64 +3,82 @@
 #include <cmath>
 #include <limits>
 
-int SettingsConversion::kilometresToMetres(double kilometres)
+namespace {
+
+constexpr double kTolerance = 1e-6;
+
+SettingsConversion make(const char *name, double shownPerStored, bool whole, SettingsConversion::Rounding rounding,
+                        int decimals)
 {
-    if (!std::isfinite(kilometres))
+    SettingsConversion c;
+    c.name = name;
+    c.shownPerStored = shownPerStored;
+    c.shownIsWhole = whole;
+    c.shownRounding = rounding;
+    c.shownDecimals = decimals;
+    return c;
+}
+
+} // namespace
+
+const SettingsConversion SettingsConversion::Stored = make("stored", 1.0, false, Nearest, 0);
+const SettingsConversion SettingsConversion::KilometresAsMetres =
+    make("KilometresAsMetres", 1000.0, true, UpWithinTolerance, 0);
+const SettingsConversion SettingsConversion::SecondsAsMinutes = make("SecondsAsMinutes", 1.0 / 60.0, true, TowardZero, 0);
+const SettingsConversion SettingsConversion::MillivoltsAsVolts = make("MillivoltsAsVolts", 0.001, false, Nearest, 3);
+const SettingsConversion SettingsConversion::TenthsAsDegrees = make("TenthsAsDegrees", 0.1, false, Nearest, 1);
+const SettingsConversion SettingsConversion::TenthsAsHalfDegrees =
+    make("TenthsAsHalfDegrees", 0.2, true, TowardZero, 0);
+
+const SettingsConversion *SettingsConversion::byName(const QString &name)
+{
+    static const SettingsConversion *const all[] = {&Stored, &KilometresAsMetres, &SecondsAsMinutes,
+                                                    &MillivoltsAsVolts, &TenthsAsDegrees, &TenthsAsHalfDegrees};
+    for (const SettingsConversion *c : all) {
+        if (name == QLatin1String(c->name))
+            return c;
+    }
+    return nullptr;
+}
+
+int SettingsConversion::roundToInt(double value, Rounding rounding)
+{
+    if (!std::isfinite(value))
         return 0;
-    const double metres = kilometres * 1000.0;
-    // 0.125 km is 125 m, even though 0.125 * 1000 may come out a hair above
-    // 125 in binary; only a real fraction of a metre rounds up.
-    const double nearest = std::round(metres);
-    const double shown = std::fabs(metres - nearest) < 1e-6 ? nearest : std::ceil(metres);
-    if (shown >= double(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    if (shown <= double(std::numeric_limits<int>::min()))
-        return std::numeric_limits<int>::min();
-    return int(shown);
-}
-
-double SettingsConversion::metresToKilometres(int metres)
-{
-    return metres / 1000.0;
-}
-
-int SettingsConversion::secondsToMinutes(int seconds)
-{
-    return seconds / 60;
-}
-
-int SettingsConversion::minutesToSeconds(int minutes)
-{
-    const qint64 s = qint64(minutes) * 60;
-    if (s > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (s < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return int(s);
-}
-
-QVariant SettingsConversion::toShown(Kind kind, const QVariant &stored)
-{
-    switch (kind) {
-    case KilometresAsMetres:
-        return kilometresToMetres(stored.toDouble());
-    case SecondsAsMinutes:
-        return secondsToMinutes(stored.toInt());
-    case None:
+    double whole = 0;
+    switch (rounding) {
+    case Nearest:
+        whole = std::round(value);
+        break;
+    case UpWithinTolerance: {
+        const double nearest = std::round(value);
+        whole = std::fabs(value - nearest) < kTolerance ? nearest : std::ceil(value);
         break;
     }
-    return stored;
-}
-
-QVariant SettingsConversion::toStored(Kind kind, const QVariant &shown)
-{
-    switch (kind) {
-    case KilometresAsMetres:
-        return metresToKilometres(shown.toInt());
-    case SecondsAsMinutes:
-        return minutesToSeconds(shown.toInt());
-    case None:
+    case TowardZero: {
+        // A quotient a hair below a whole number (0.6 / 0.2) is that number.
+        const double nearest = std::round(value);
+        whole = std::fabs(value - nearest) < kTolerance ? nearest : std::trunc(value);
         break;
     }
-    return shown;
+    }
+    if (whole >= double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (whole <= double(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return int(whole);
+}
+
+QVariant SettingsConversion::toShown(double stored) const
+{
+    const double shown = stored * shownPerStored;
+    if (shownIsWhole)
+        return roundToInt(shown, shownRounding);
+    return std::isfinite(shown) ? shown : 0.0;
+}
+
+double SettingsConversion::toStored(double shown) const
+{
+    const double stored = shown / shownPerStored;
+    return std::isfinite(stored) ? stored : 0.0;
 }

@@ -1,65 +1,114 @@
 #ifndef SETTINGSKEY_H
 #define SETTINGSKEY_H
 
-#include "settings/model/settingsconversion.h"
+#include "settings/model/settingsrow.h"
 
+#include <QHash>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
-class SettingsValues;
-
-// One row of the key catalogue: where a key is stored, its type and its
-// default. The rows of a section are kept in catalogue order.
-struct SettingsKey
+// One key of a section as the model holds it: a row of the catalogue made
+// concrete (an index-generated or repeated row gives one key per index).
+//
+// The key's path addresses it in the section: its name for an entry key,
+// "SubSection/name" for an attribute key ("GPSmaxEx/speed",
+// "FS3_485_PARAM/trhld_move_off", "SPEEDS/SPEED[2]/hi").
+class SettingsKey
 {
-    enum Type : quint8 { Int, Real, Text };
-    enum DefaultKind : quint8 {
-        Number,  // number
-        Literal, // text, as it stands
-        TextKey, // text of a text key, looked up when applied
-    };
-    enum Flag : quint8 {
-        NoFlags = 0,
-        WriteOnly = 1, // written from derive(), never read
-        Legacy = 2,    // read only when the sub-section onlyWithout is absent; never written
-    };
+public:
+    SettingsKey(const SettingsRow *row, const QString &name, const QString &subSection, int index);
 
-    const char *key = nullptr;
-    // Null: entry-style, a child element of the section itself.
-    // Otherwise: attribute-style in the sub-section of that name.
-    const char *subSection = nullptr;
-    Type type = Int;
-    quint8 decimals = 0; // reals: decimals written
-    DefaultKind defaultKind = Number;
-    double number = 0;
-    const char *text = nullptr;
-    quint8 flags = NoFlags;
-    SettingsConversion::Kind conversion = SettingsConversion::None;
-    const char *onlyWithout = nullptr;
-    QVariant (*derive)(const SettingsValues &values) = nullptr;
+    const SettingsRow &row() const { return *m_row; }
+    const QString &name() const { return m_name; }
+    const QString &subSection() const { return m_subSection; } // empty for an entry key
+    const QString &path() const { return m_path; }
+    int index() const { return m_index; } // of an index-generated or repeated row; -1 otherwise
 
-    bool isEntry() const { return subSection == nullptr; }
-    bool isWriteOnly() const { return flags & WriteOnly; }
-    bool isLegacy() const { return flags & Legacy; }
-    // "key", or "SubSection/key".
-    QString path() const;
+    SettingsRow::Type type() const { return m_row->type; }
+    int decimals() const { return m_row->decimals; }
+    bool isEntry() const { return m_subSection.isEmpty(); }
+    bool isWriteOnly() const { return m_row->flags & SettingsRow::WriteOnly; }
+    bool isLegacy() const { return m_row->flags & SettingsRow::Legacy; }
+    bool isNumber() const { return m_row->type != SettingsRow::Text; }
+
+    // The unit the page shows (SettingsConversion::Stored when the row names none).
+    const SettingsConversion &conversion() const;
+    // Decimals of the shown value: the conversion's for a converted key, the
+    // key's own for a real, 0 otherwise.
+    int shownDecimals() const;
+    bool shownIsWhole() const;
+
+    // Range and step in the shown unit; without a range, the type's.
+    bool hasRange() const { return m_row->hasRange; }
+    double minimum() const;
+    double maximum() const;
+    double step() const;
+
+    const SettingsChoice *choices() const { return m_row->choices; }
+    int choiceCount() const { return m_row->choiceCount; }
+    // The position of a code among the choices, or -1 (numbers compare as numbers).
+    int choiceIndex(const QString &code) const;
+    // The text a choice shows, in the given translation context.
+    static QString choiceText(const SettingsChoice &choice, const char *context);
+
+    SettingsInputRule inputRule() const { return m_row->rule; }
+    // Characters a field accepts (254 when the row sets none).
+    int maxLength() const;
+    // The label's text, in the given context; the key's name when the row has none.
+    QString label(const char *context) const;
+
+    // The default as stored text (a text key looked up in context).
+    QString defaultText(const char *context) const;
+
+    // Condition, legacy replacement and target with the index filled in.
+    const QString &whenPath() const { return m_whenPath; }
+    bool conditionHolds(const QString &value) const;
+    const QString &onlyWithout() const { return m_onlyWithout; }
+    const QString &intoPath() const { return m_intoPath; }
+
+private:
+    const SettingsRow *m_row;
+    QString m_name;
+    QString m_subSection;
+    QString m_path;
+    int m_index;
+    QString m_whenPath;
+    QString m_onlyWithout;
+    QString m_intoPath;
 };
 
-// The catalogue of one settings section: the section's name, the page class
-// whose name is the context of its text keys, and its rows.
-struct SettingsTable
+// The catalogue of one settings section: its name, the page class whose
+// name is the context of its text keys, and its keys in catalogue order.
+// Consecutive index-generated rows with the same index range expand index
+// by index (FS0use485, FS0Adress485, FS1use485, ...); consecutive repeated
+// rows of one sub-section expand child by child.
+class SettingsTable
 {
-    const char *name = nullptr;
-    const char *pageClass = nullptr;
-    const SettingsKey *keys = nullptr;
-    int count = 0;
+public:
+    explicit SettingsTable(const SettingsSectionRows &rows);
 
-    const SettingsKey *begin() const { return keys; }
-    const SettingsKey *end() const { return keys + count; }
-    // The row of a path ("key" or "SubSection/key"), or null.
+    const char *name() const { return m_rows.name; }
+    const char *pageClass() const { return m_rows.pageClass; }
+    QString sectionName() const { return QString::fromLatin1(m_rows.name); }
+
+    const QList<SettingsKey> &keys() const { return m_keys; }
+    int count() const { return int(m_keys.size()); }
+    QList<SettingsKey>::const_iterator begin() const { return m_keys.cbegin(); }
+    QList<SettingsKey>::const_iterator end() const { return m_keys.cend(); }
+
+    // The key of a path, or null; its position in keys(), or -1.
     const SettingsKey *find(QStringView path) const;
-    // Sub-sections in the order their first key appears.
-    QStringList subSections() const;
+    int indexOf(QStringView path) const;
+    // Sub-section paths in the order their first key appears.
+    const QStringList &subSections() const { return m_subSections; }
+
+private:
+    SettingsSectionRows m_rows;
+    QList<SettingsKey> m_keys;
+    QHash<QString, int> m_byPath;
+    QStringList m_subSections;
 };
 
 #endif // SETTINGSKEY_H

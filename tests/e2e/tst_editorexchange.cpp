@@ -1,6 +1,8 @@
 // The settings exchange end to end, through the plug-in's exports: the host
 // hands the editor a settings file, the user presses the button that writes
-// it to the tracker, and the host receives it block by block.
+// it to the tracker, and the host receives it block by block; a block the
+// host refuses, or a tracker that goes away mid-write, ends the write with a
+// message, and the next write starts afresh.
 
 #include "host/pluginlibrary.h"
 #include "tests/support/uiautomation.h"
@@ -24,6 +26,8 @@ struct HostState
     PluginLibrary *plugin = nullptr;
     uint32_t handle = 0;
     bool answerInsideSend = false;
+    int refuseBlock = 0;      // answered with 3 instead of 1
+    int detachAtBlock = 0;    // the tracker goes away instead of answering
     QList<QByteArray> blocks; // 1040-byte records as received
     QStringList written;      // paths named by 2027
     QByteArray writtenBytes;  // the file named by 2027, read during the call
@@ -32,10 +36,20 @@ struct HostState
 
 HostState g_host;
 
-void acknowledge()
+void acknowledge(int block)
 {
     ++g_host.acknowledged;
-    g_host.plugin->receiveMessage(g_host.handle, 2026, 1, 0);
+    if (block == g_host.detachAtBlock) {
+        g_host.plugin->receiveMessage(g_host.handle, 2040, 0, 0);
+        return;
+    }
+    g_host.plugin->receiveMessage(g_host.handle, 2026, block == g_host.refuseBlock ? 3 : 1, 0);
+}
+
+int32_t blockNumberOf(const QByteArray &record)
+{
+    const auto *p = reinterpret_cast<const uchar *>(record.constData() + 1028);
+    return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
 }
 
 int32_t callback(uint32_t target, uint32_t msgId, intptr_t p1, intptr_t)
@@ -44,10 +58,11 @@ int32_t callback(uint32_t target, uint32_t msgId, intptr_t p1, intptr_t)
         return 0;
     if (msgId == 2025) {
         g_host.blocks << QByteArray(reinterpret_cast<const char *>(p1), 1040);
+        const int block = blockNumberOf(g_host.blocks.last());
         if (g_host.answerInsideSend)
-            acknowledge();
+            acknowledge(block);
         else
-            QTimer::singleShot(0, [] { acknowledge(); });
+            QTimer::singleShot(0, [block] { acknowledge(block); });
     } else if (msgId == 2027) {
         const QString path = *reinterpret_cast<const QString *>(p1);
         g_host.written << path;
@@ -77,6 +92,8 @@ private slots:
     void initTestCase();
     void writeToTracker_data();
     void writeToTracker();
+    void failedWritesEndCleanly_data();
+    void failedWritesEndCleanly();
     void cleanupTestCase();
 
 private:
@@ -160,6 +177,70 @@ void tst_EditorExchange::writeToTracker()
     QVERIFY(reassembled.contains("<GPSmaxHDOP>3.5</GPSmaxHDOP>"));
     QVERIFY2(!QFile::exists(g_host.written.first()), "the temporary file is gone after the write");
     QTRY_VERIFY(load->isEnabled());
+}
+
+void tst_EditorExchange::failedWritesEndCleanly_data()
+{
+    QTest::addColumn<bool>("insideSend");
+    QTest::addColumn<int>("refuse");
+    QTest::addColumn<int>("detach");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("block 2 refused, later") << false << 2 << 0 << "K4810_1707";
+    QTest::newRow("block 2 refused, inside send") << true << 2 << 0 << "K4810_1707";
+    QTest::newRow("detached at block 3, later") << false << 0 << 3 << "K4810_1710";
+    QTest::newRow("detached at block 3, inside send") << true << 0 << 3 << "K4810_1710";
+}
+
+void tst_EditorExchange::failedWritesEndCleanly()
+{
+    QFETCH(bool, insideSend);
+    QFETCH(int, refuse);
+    QFETCH(int, detach);
+    QFETCH(QString, message);
+    const QString model = QStringLiteral("K-4810");
+    const QString id = QStringLiteral("356000000000001");
+    deliver(2039, addr(&model), addr(&id));
+    g_host.answerInsideSend = insideSend;
+    g_host.refuseBlock = refuse;
+    g_host.detachAtBlock = detach;
+    g_host.blocks.clear();
+    g_host.written.clear();
+
+    const QString path = m_dir.filePath(QStringLiteral("from tracker.xml")); // written by writeToTracker
+    const int32_t modes[2] = {0, 0};
+    deliver(2023, addr(&path), addr(modes));
+    QWidget *editor = topLevel(QStringLiteral("orv_FormXml_K4810"));
+    auto *load = editor->findChild<QPushButton *>(QStringLiteral("pushButton_LoadToDevice"));
+    QVERIFY(load && load->isEnabled());
+    load->pressed();
+
+    // The write ends: a message, the window usable again, nothing applied.
+    QMessageBox *box = nullptr;
+    QTRY_VERIFY((box = [] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *b = qobject_cast<QMessageBox *>(w); b && b->isVisible())
+                return b;
+        }
+        return static_cast<QMessageBox *>(nullptr);
+    }()));
+    QCOMPARE(box->text(), message);
+    box->buttons().first()->click();
+    QCOMPARE(g_host.blocks.size(), refuse ? refuse : detach);
+    QVERIFY(g_host.written.isEmpty());
+    QTest::qWait(20); // late answers find no write
+    QCOMPARE(g_host.blocks.size(), refuse ? refuse : detach);
+    QVERIFY(editor->findChild<QPushButton *>(QStringLiteral("pushButton_SaveToFile"))->isEnabled());
+
+    // Online again, the next write runs from block 1.
+    deliver(2039, addr(&model), addr(&id));
+    g_host.refuseBlock = 0;
+    g_host.detachAtBlock = 0;
+    g_host.blocks.clear();
+    QTRY_VERIFY(load->isEnabled());
+    acceptNextQuestion();
+    load->pressed();
+    QTRY_COMPARE_WITH_TIMEOUT(g_host.written.size(), 1, 10000);
+    QCOMPARE(blockNumberOf(g_host.blocks.first()), 1);
 }
 
 void tst_EditorExchange::cleanupTestCase()

@@ -1,11 +1,14 @@
 // A technician's round trip with the simulated tracker: read the settings
 // from the tracker, change a value, write them to the tracker (the tracker
-// asks for some blocks again), and read them back changed.
+// asks for some blocks again), and read them back changed; and a full
+// settings file (every section, keys the editor does not know included)
+// read, saved, written and read back byte for byte.
 //
 // The host side is the stand-in host's own core and simulator; the plug-in
 // is the built libk4810.so, reached only through its exports.
 
 #include "host/pluginhost.h"
+#include "tests/support/testfiles.h"
 #include "tests/support/uiautomation.h"
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/simulatedtracker.h"
@@ -45,6 +48,8 @@ private slots:
     void initTestCase();
     void readChangeWriteReadBack_data();
     void readChangeWriteReadBack();
+    void fullFileKeepsEveryValue_data();
+    void fullFileKeepsEveryValue();
     void cleanupTestCase();
 
 private:
@@ -119,6 +124,52 @@ void tst_SettingsRoundTrip::readChangeWriteReadBack()
     editor = readSettings();
     QCOMPARE(objectName->text(), name);
     QCOMPARE(apn->text(), QStringLiteral("internet.mts.ru"));
+}
+
+void tst_SettingsRoundTrip::fullFileKeepsEveryValue_data()
+{
+    QTest::addColumn<bool>("insideSend");
+    QTest::newRow("asynchronous") << false;
+    QTest::newRow("inside send") << true;
+}
+
+void tst_SettingsRoundTrip::fullFileKeepsEveryValue()
+{
+    QFETCH(bool, insideSend);
+    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_settings->setRepeatEvery(4);
+    const QByteArray full = TestFiles::read(QStringLiteral(K4810_SOURCE_DIR "/tests/settings/data/full.xml"));
+    QVERIFY(full.contains("<CAN page=") && full.contains("<GPRSdiagSupress>") && full.contains("serial="));
+    m_settings->setStoredConfiguration(full);
+
+    // Read from the tracker and saved by the user: the same bytes.
+    QWidget *editor = readSettings();
+    QVERIFY(editor && editor->isVisible());
+    const QString saved = m_dir.filePath(QStringLiteral("saved.xml"));
+    answerNextFileDialog(saved);
+    editor->findChild<QPushButton *>(QStringLiteral("pushButton_SaveToFile"))->pressed();
+    QTRY_VERIFY(QFile::exists(saved));
+    QCOMPARE(TestFiles::read(saved), full);
+
+    // Written to the tracker: it keeps those bytes.
+    auto *load = editor->findChild<QPushButton *>(QStringLiteral("pushButton_LoadToDevice"));
+    QSignalSpy stored(m_settings, &SettingsService::configurationStored);
+    acceptNextQuestion();
+    load->pressed();
+    QTRY_COMPARE_WITH_TIMEOUT(stored.count(), 1, 10000);
+    QVERIFY(m_settings->repeatsAsked() >= 1);
+    QCOMPARE(m_settings->storedConfiguration(), full);
+    QTRY_VERIFY(load->isEnabled());
+
+    // Read back and saved again: still the same bytes.
+    editor = readSettings();
+    const QString again = m_dir.filePath(QStringLiteral("again.xml"));
+    answerNextFileDialog(again);
+    editor->findChild<QPushButton *>(QStringLiteral("pushButton_SaveToFile"))->pressed();
+    QTRY_VERIFY(QFile::exists(again));
+    QCOMPARE(TestFiles::read(again), full);
+    QFile::remove(saved);
+    QFile::remove(again);
 }
 
 void tst_SettingsRoundTrip::cleanupTestCase()

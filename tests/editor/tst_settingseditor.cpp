@@ -1,19 +1,22 @@
 // The settings editor: navigation, page menu, help, settings files, the
-// block-by-block write to the tracker, polling and the routing of answers.
+// block-by-block write to the tracker, polling and the routing of answers
+// to the page that waits for them.
 
 #include "core/orv_device_k4810.h"
 #include "core/orvmessages.h"
 #include "core/formwait.h"
 #include "settings/editor/orv_formxml_k4810.h"
 #include "settings/editor/orv_formxml_light.h"
-#include "settings/editor/settingsdocument.h"
-#include "settings/pages/orv_cataloguepage.h"
+#include "settings/editor/settingsblockwrite.h"
+#include "settings/model/settingsmodel.h"
 #include "settings/pages/orv_settingspage.h"
+#include "settings/pages/settingsbinder.h"
 #include "tests/support/testfiles.h"
-#include "xml/settingssection.h"
+#include "ui_orv_formdesigned.h"
 
 #include <QAction>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -115,6 +118,30 @@ private:
     QString m_title;
 };
 
+// A designed page as a page engineer writes one: a class and its .ui whose
+// widgets carry settingsPath; a user-action rule on a signal; no load or save.
+class ORV_FormDesigned : public ORV_SettingsPage
+{
+public:
+    explicit ORV_FormDesigned(orv_FormXml_K4810 *editor)
+        : ORV_SettingsPage(editor)
+    {
+        ui.setupUi(this);
+        // When the user switches rejection off, HDOP goes back to 2.5.
+        connect(ui.checkBox_Reject, &QCheckBox::toggled, this, [this](bool on) {
+            ++ruleRuns;
+            if (!on)
+                ui.doubleSpinBox_HDOP->setValue(2.5);
+        });
+    }
+    Ui::ORV_FormDesigned ui;
+    int ruleRuns = 0;
+    int loads = 0;
+
+protected:
+    void afterLoad() override { ++loads; }
+};
+
 } // namespace
 
 class tst_SettingsEditor : public QObject
@@ -134,20 +161,26 @@ private slots:
     void proposedSavePath();
     void titleModes_data();
     void titleModes();
-    void unreadableFileKeepsDefaults();
+    void unreadableFileKeepsWhatWasShown();
     void writeReplacesTheFileWhole();
     void writeAndReadBackKeepsEverySection();
+    void unstorableValuesAreNamedBeforeSaving();
+    void designedPageIsBoundByItsUi();
     void blockWrite_data();
     void blockWrite();
     void repeatSendsTheSameBlock();
+    void refusedBlockEndsTheWrite();
+    void cancelInTheProgressWindow();
     void declinedQuestionSendsNo2027();
     void progressTexts();
     void settingsBlockLayout();
     void onlineEnablesWriting();
     void detachDuringWriteReleasesTheControls();
     void switchLeavesNoTemporaryFile();
+    void switchHandsTheModelOver();
     void loadToDeviceLeavesNoTemporaryFile();
     void answersReachTheCurrentPage();
+    void answersNoPageWaitsForAreIgnored();
     void answersOfTheWrongLengthAreIgnored_data();
     void answersOfTheWrongLengthAreIgnored();
     void pollingCycle();
@@ -159,6 +192,7 @@ private:
     orv_FormXml_K4810 *m_editor = nullptr;
     QTemporaryDir m_dir;
     QStringList m_questions;
+    QStringList m_messages;
     bool m_answerYes = true;
 
     void deliver(uint32_t msgId, intptr_t p1 = 0, intptr_t p2 = 0)
@@ -181,6 +215,7 @@ void tst_SettingsEditor::init()
     g_requests.clear();
     g_answer = nullptr;
     m_questions.clear();
+    m_messages.clear();
     m_answerYes = true;
     m_device = std::make_unique<ORV_Device_K4810>(QStringLiteral("K-4810"), 2, 7, 3, 6);
     m_device->initialize(host);
@@ -189,6 +224,7 @@ void tst_SettingsEditor::init()
         m_questions << title;
         return m_answerYes;
     });
+    m_editor->setNotifier([this](const QString &title, const QString &text) { m_messages << title + QLatin1Char('|') + text; });
 }
 
 void tst_SettingsEditor::cleanup()
@@ -299,16 +335,13 @@ void tst_SettingsEditor::proposedSavePath()
 {
     const QString paths[4] = {QStringLiteral("C:/data"), QStringLiteral("C:/cfg"), {}, {}};
     deliver(OrvMsg::WorkingPaths, addr(paths));
-    auto *transfer = static_cast<ORV_CataloguePage *>(m_editor->page(orv_FormXml_K4810::PageTransfer));
-    SettingsValues v = transfer->values();
-    v.set(QStringLiteral("objectName"), QStringLiteral("Bus 12"));
-    transfer->setValues(v);
+    SettingsModel *model = m_editor->model();
+    QVERIFY(model->setText(QStringLiteral("TRANSFER"), QStringLiteral("objectName"), QStringLiteral("Bus 12")));
     const QDateTime at(QDate(2026, 2, 3), QTime(14, 5, 9));
     QCOMPARE(m_editor->proposedSavePath(at), QStringLiteral("C:/cfg/Bus 12(03-02-26 14_05_09).xml"));
 
     // Without a name, and without a settings directory.
-    v.set(QStringLiteral("objectName"), QString());
-    transfer->setValues(v);
+    QVERIFY(model->setText(QStringLiteral("TRANSFER"), QStringLiteral("objectName"), QString()));
     const QString none[4];
     deliver(OrvMsg::WorkingPaths, addr(none));
     QCOMPARE(m_editor->proposedSavePath(at), QStringLiteral("../NONAME(03-02-26 14_05_09).xml"));
@@ -334,17 +367,32 @@ void tst_SettingsEditor::titleModes()
     QCOMPARE(m_editor->windowTitle(), title);
 }
 
-void tst_SettingsEditor::unreadableFileKeepsDefaults()
+void tst_SettingsEditor::unreadableFileKeepsWhatWasShown()
 {
+    // A file that cannot be read is refused with its reason; the values
+    // shown and the title stay (earlier the editor opened with defaults).
     const QString junk = m_dir.filePath(QStringLiteral("junk.xml"));
     TestFiles::write(junk, QByteArray("\x00\x01\x02 not xml", 12));
     m_editor->resetAll();
     QCOMPARE(m_editor->windowTitle(), QStringLiteral("K - 4810 : NONAME"));
+    QVERIFY(m_editor->model()->setText(QStringLiteral("TRACK"), QStringLiteral("GPSmaxHDOP"), QStringLiteral("3.5")));
     QCOMPARE(m_editor->openSettingsFile(junk, 0), -1);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages.at(0).startsWith(QStringLiteral("K4810_1700|K4810_1701")), qPrintable(m_messages.at(0)));
     QCOMPARE(m_editor->openSettingsFile(m_dir.filePath(QStringLiteral("missing.xml")), 0), -1);
+    QCOMPARE(m_messages.size(), 2);
     QVERIFY2(!QFile::exists(m_dir.filePath(QStringLiteral("missing.xml"))), "reading creates no file");
     QCOMPARE(m_editor->windowTitle(), QStringLiteral("K - 4810 : NONAME"));
+    QCOMPARE(m_editor->model()->value(QStringLiteral("TRACK"), QStringLiteral("GPSmaxHDOP")).toDouble(), 3.5);
     QCOMPARE(TestFiles::read(junk), QByteArray("\x00\x01\x02 not xml", 12));
+
+    // Through the host's message: the window shows what it had.
+    const QString path = junk;
+    const int32_t modes[2] = {0, 0};
+    deliver(OrvMsg::OpenSettingsFile, addr(&path), addr(modes));
+    QVERIFY(m_editor->isVisible());
+    QCOMPARE(m_messages.size(), 3);
+    QCOMPARE(m_editor->model()->value(QStringLiteral("TRACK"), QStringLiteral("GPSmaxHDOP")).toDouble(), 3.5);
 }
 
 void tst_SettingsEditor::writeReplacesTheFileWhole()
@@ -370,27 +418,99 @@ void tst_SettingsEditor::writeReplacesTheFileWhole()
 void tst_SettingsEditor::writeAndReadBackKeepsEverySection()
 {
     // Values edited on a page come back after a save and a load; sections
-    // the catalogue does not describe yet are carried through unchanged.
+    // the catalogue does not describe are carried through unchanged.
     const QString source = m_dir.filePath(QStringLiteral("source.xml"));
     TestFiles::write(source, "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<DEVICE model=\"K-4810\">\n"
                              "\t<CAN>\n\t\t<canUse>1</canUse>\n\t\t<FILTER id=\"5\" />\n\t</CAN>\n</DEVICE>\n");
     QCOMPARE(m_editor->openSettingsFile(source, 0), 0);
-    auto *track = static_cast<ORV_CataloguePage *>(m_editor->page(orv_FormXml_K4810::PageTrack));
-    SettingsValues v = track->values();
-    QCOMPARE(v.toReal(QStringLiteral("GPSmaxHDOP")), 2.5);
-    v.set(QStringLiteral("GPSmaxHDOP"), 3.5);
-    track->setValues(v);
+    ORV_SettingsPage *track = m_editor->page(orv_FormXml_K4810::PageTrack);
+    auto *hdop = qobject_cast<QDoubleSpinBox *>(track->binder()->widgetsOf(QStringLiteral("GPSmaxHDOP")).value(0));
+    QVERIFY(hdop);
+    QCOMPARE(hdop->value(), 2.5);
+    hdop->setValue(3.5); // as the user types it
 
     const QString saved = m_dir.filePath(QStringLiteral("saved.xml"));
     QCOMPARE(m_editor->writeSettingsFile(saved), 0);
     const QByteArray bytes = TestFiles::read(saved);
     QVERIFY2(bytes.contains("<canUse>1</canUse>"), bytes.constData());
-    QVERIFY(bytes.contains("<FILTER id=\"5\""));
+    QVERIFY(bytes.contains("<FILTER id=\"5\"/>"));
+    QVERIFY(bytes.contains("<GPSmaxHDOP>3.5</GPSmaxHDOP>"));
 
     m_editor->resetAll();
-    QCOMPARE(track->values().toReal(QStringLiteral("GPSmaxHDOP")), 2.5);
+    QCOMPARE(hdop->value(), 2.5);
     QCOMPARE(m_editor->openSettingsFile(saved, 0), 0);
-    QCOMPARE(track->values().toReal(QStringLiteral("GPSmaxHDOP")), 3.5);
+    QCOMPARE(hdop->value(), 3.5);
+    // Saving what was read gives the same file.
+    const QString again = m_dir.filePath(QStringLiteral("again.xml"));
+    QCOMPARE(m_editor->writeSettingsFile(again), 0);
+    QCOMPARE(TestFiles::read(again), bytes);
+}
+
+void tst_SettingsEditor::designedPageIsBoundByItsUi()
+{
+    auto *page = new ORV_FormDesigned(m_editor);
+    m_editor->setPage(orv_FormXml_K4810::PageTrack, page);
+    QCOMPARE(page->section(), QStringLiteral("TRACK"));
+    QCOMPARE(page->title(), QStringLiteral("K4810_150")); // from the page table
+    QCOMPARE(page->loads, 1);
+
+    const QString source = m_dir.filePath(QStringLiteral("designed.xml"));
+    TestFiles::write(source, "<DEVICE><TRANSFER><objectName>Bus 7</objectName></TRANSFER><TRACK>"
+                             "<GPSreject>0</GPSreject><GPSmaxHDOP>4.0</GPSmaxHDOP>"
+                             "<GPSdistanceForWriteTelemetry>0.2504</GPSdistanceForWriteTelemetry>"
+                             "<GPSaverSettings no_aver=\"1110\"/></TRACK></DEVICE>");
+    QCOMPARE(m_editor->openSettingsFile(source, 0), 0);
+    QCOMPARE(page->loads, 2);
+    QCOMPARE(page->ruleRuns, 0); // loading runs no user rule: HDOP stays 4.0
+    QVERIFY(!page->ui.checkBox_Reject->isChecked());
+    QCOMPARE(page->ui.doubleSpinBox_HDOP->value(), 4.0);
+    QVERIFY(!page->ui.doubleSpinBox_HDOP->isEnabled());
+    QCOMPARE(page->ui.spinBox_Distance->value(), 251);
+    QVERIFY(page->ui.checkBox_NoAver3->isChecked());
+    QCOMPARE(page->ui.lineEdit_ObjectName->text(), QStringLiteral("Bus 7"));
+
+    // The user's actions go into the model.
+    page->ui.checkBox_Reject->click();
+    QVERIFY(page->ui.doubleSpinBox_HDOP->isEnabled());
+    page->ui.checkBox_NoAver3->click();
+    page->ui.lineEdit_ObjectName->setText(QStringLiteral("Bus 8"));
+    SettingsModel *model = m_editor->model();
+    QCOMPARE(model->text(QStringLiteral("TRACK"), QStringLiteral("GPSreject")), QStringLiteral("1"));
+    QCOMPARE(model->text(QStringLiteral("TRACK"), QStringLiteral("GPSaverSettings/no_aver")), QStringLiteral("1100"));
+    QCOMPARE(m_editor->settingsObjectName(), QStringLiteral("Bus 8"));
+    page->ui.checkBox_Reject->click();
+    QCOMPARE(page->ruleRuns, 2);
+    QCOMPARE(model->text(QStringLiteral("TRACK"), QStringLiteral("GPSmaxHDOP")), QStringLiteral("2.5"));
+    QCOMPARE(model->text(QStringLiteral("TRACK"), QStringLiteral("GPSdistanceForWriteTelemetry")),
+             QStringLiteral("0.2504")); // untouched
+}
+
+void tst_SettingsEditor::unstorableValuesAreNamedBeforeSaving()
+{
+    const QString source = m_dir.filePath(QStringLiteral("utf8.xml"));
+    TestFiles::write(source, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><DEVICE><TRANSFER>"
+                             "<objectName>M\xC3\xBCller \xE6\x97\xA5\xE6\x9C\xAC</objectName></TRANSFER></DEVICE>");
+    QCOMPARE(m_editor->openSettingsFile(source, 0), 0);
+    int chooserCalls = 0;
+    const QString target = m_dir.filePath(QStringLiteral("target.xml"));
+    m_editor->setSaveFileChooser([&](const QString &, const QString &, const QString &) {
+        ++chooserCalls;
+        return target;
+    });
+    m_answerYes = false;
+    m_editor->findChild<QPushButton *>("pushButton_SaveToFile")->pressed();
+    QCOMPARE(m_questions, QStringList{QStringLiteral("K4810_1702")});
+    QCOMPARE(chooserCalls, 0);
+    QVERIFY(!QFile::exists(target));
+    attach();
+    m_editor->findChild<QPushButton *>("pushButton_LoadToDevice")->pressed();
+    QCOMPARE(m_questions.size(), 2);
+    QVERIFY(requestsOf(OrvMsg::SettingsBlock).empty());
+
+    m_answerYes = true;
+    m_editor->findChild<QPushButton *>("pushButton_SaveToFile")->pressed();
+    QCOMPARE(chooserCalls, 1);
+    QVERIFY(TestFiles::read(target).contains("<objectName>M?ller ?\?</objectName>"));
 }
 
 void tst_SettingsEditor::runWrite(const QString &file, bool answerInsideSend)
@@ -482,14 +602,57 @@ void tst_SettingsEditor::repeatSendsTheSameBlock()
         QCOMPARE(blocks[i].block, blocks[1].block);
     }
     QCOMPARE(m_editor->bytesWritten(), 512);
-    // Results other than 1 and 2 change nothing.
-    deliver(OrvMsg::SettingsBlockAck, 7);
-    QTest::qWait(5);
-    QCOMPARE(requestsOf(OrvMsg::SettingsBlock).size(), size_t(4));
     deliver(OrvMsg::SettingsBlockAck, 1);
+    QTRY_COMPARE(requestsOf(OrvMsg::SettingsBlock).size(), size_t(5));
     deliver(OrvMsg::SettingsBlockAck, 1);
     QTRY_VERIFY(!m_editor->isWriting());
-    QCOMPARE(requestsOf(OrvMsg::SettingsBlock).size(), size_t(5));
+    QCOMPARE(requestsOf(OrvMsg::SettingsWritten).size(), size_t(1));
+}
+
+void tst_SettingsEditor::refusedBlockEndsTheWrite()
+{
+    // An acknowledgement other than 1 or 2 ends the write with a message
+    // (it used to leave the write hanging); a late one changes nothing.
+    const QString file = writeFile(QStringLiteral("f.xml"), 1300);
+    attach();
+    QVERIFY(m_editor->beginBlockWrite(file));
+    deliver(OrvMsg::SettingsBlockAck, 1);
+    QTRY_COMPARE(requestsOf(OrvMsg::SettingsBlock).size(), size_t(2));
+    deliver(OrvMsg::SettingsBlockAck, 7);
+    QVERIFY(!m_editor->isWriting());
+    QCOMPARE(m_editor->blockWrite()->state(), SettingsBlockWrite::State::Failed);
+    QCOMPARE(m_messages, QStringList{QStringLiteral("K4810_1600|K4810_1707")});
+    QVERIFY(!m_editor->progressWindow()->isVisible());
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(m_editor->findChild<QPushButton *>("pushButton_LoadToDevice")->isEnabled());
+    deliver(OrvMsg::SettingsBlockAck, 1);
+    QTest::qWait(5);
+    QCOMPARE(requestsOf(OrvMsg::SettingsBlock).size(), size_t(2));
+    QVERIFY(requestsOf(OrvMsg::SettingsWritten).empty());
+
+    // The next write starts afresh.
+    const QString next = writeFile(QStringLiteral("g.xml"), 10);
+    QVERIFY(m_editor->beginBlockWrite(next));
+    QCOMPARE(i32(requestsOf(OrvMsg::SettingsBlock).back().block, 1028), 1);
+    QCOMPARE(i32(requestsOf(OrvMsg::SettingsBlock).back().block, 1036), 100);
+}
+
+void tst_SettingsEditor::cancelInTheProgressWindow()
+{
+    const QString file = writeFile(QStringLiteral("c.xml"), 1300);
+    attach();
+    QVERIFY(m_editor->beginBlockWrite(file));
+    auto *cancel = m_editor->progressWindow()->findChild<QPushButton *>(QStringLiteral("pushButton_Cancel"));
+    QVERIFY(cancel && cancel->isVisible());
+    QCOMPARE(cancel->text(), QStringLiteral("K4810_1706"));
+    cancel->pressed();
+    QVERIFY(!m_editor->isWriting());
+    QVERIFY(!m_editor->progressWindow()->isVisible());
+    QVERIFY(m_messages.isEmpty()); // the user knows
+    QVERIFY(!QFile::exists(file));
+    deliver(OrvMsg::SettingsBlockAck, 1);
+    QTest::qWait(5);
+    QCOMPARE(requestsOf(OrvMsg::SettingsBlock).size(), size_t(1));
 }
 
 void tst_SettingsEditor::declinedQuestionSendsNo2027()
@@ -567,6 +730,18 @@ void tst_SettingsEditor::detachDuringWriteReleasesTheControls()
     QVERIFY(!m_editor->progressWindow()->isVisible());
     QVERIFY(m_editor->findChild<QTabWidget *>("tabWidget")->isEnabled());
     QVERIFY(m_editor->findChild<QPushButton *>("pushButton_SaveToFile")->isEnabled());
+    // The write is over: the file is gone, a late acknowledgement resumes nothing.
+    QVERIFY(!m_editor->isWriting());
+    QCOMPARE(m_messages, QStringList{QStringLiteral("K4810_1600|K4810_1710")});
+    QVERIFY(!QFile::exists(file));
+    attach();
+    deliver(OrvMsg::SettingsBlockAck, 1);
+    QTest::qWait(5);
+    QCOMPARE(requestsOf(OrvMsg::SettingsBlock).size(), size_t(1));
+    // And the next write begins.
+    m_editor->findChild<QPushButton *>("pushButton_LoadToDevice")->pressed();
+    QCOMPARE(requestsOf(OrvMsg::SettingsBlock).size(), size_t(2));
+    QVERIFY(m_editor->isWriting());
 }
 
 void tst_SettingsEditor::switchLeavesNoTemporaryFile()
@@ -586,8 +761,22 @@ void tst_SettingsEditor::switchLeavesNoTemporaryFile()
     QVERIFY(m_editor->isLightShown());
 
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("ass.xml"))));
-    QVERIFY(QDir(m_editor->temporaryDirectory()).entryList(QDir::Files).isEmpty());
+    QVERIFY2(m_editor->temporaryDirectory().isEmpty(), "a switch hands the model over: no file at all");
     QDir::setCurrent(cwd);
+}
+
+void tst_SettingsEditor::switchHandsTheModelOver()
+{
+    // Both page sets show the one model: a value changed while the light
+    // page is shown is on the full page after the switch back.
+    ORV_SettingsPage *track = m_editor->page(orv_FormXml_K4810::PageTrack);
+    auto *hdop = qobject_cast<QDoubleSpinBox *>(track->binder()->widgetsOf(QStringLiteral("GPSmaxHDOP")).value(0));
+    m_editor->showSettingsWindow(1);
+    QVERIFY(m_editor->isLightShown());
+    QVERIFY(m_editor->model()->setValue(QStringLiteral("TRACK"), QStringLiteral("GPSmaxHDOP"), 4.5));
+    m_editor->lightPage()->configFullButton()->pressed();
+    QCOMPARE(hdop->value(), 4.5);
+    QVERIFY(m_editor->temporaryDirectory().isEmpty());
 }
 
 void tst_SettingsEditor::loadToDeviceLeavesNoTemporaryFile()
@@ -620,6 +809,7 @@ void tst_SettingsEditor::answersReachTheCurrentPage()
     const QByteArray state = "STATE:aabbccddeeff1234abcdefgh9876";
     QCOMPARE(state.size(), 34);
     m_editor->setCurrentTab(sensors->tabIndex());
+    m_editor->setPolling(true, 1000);
     deliver(OrvMsg::StateAnswer, addr(state.constData()), state.size());
     QCOMPARE(sensors->calls, QStringList{QStringLiteral("live STATE: 9876")});
     QVERIFY(system->calls.isEmpty());
@@ -629,37 +819,85 @@ void tst_SettingsEditor::answersReachTheCurrentPage()
     fuel += QByteArray(5, '.');
     fuel += QByteArray("\x10\x27\x01\x00\xFF\xFF", 6);
     fuel += QByteArray(42 - fuel.size(), '.');
+    m_editor->pollNow();
     deliver(OrvMsg::FuelLevelAnswer, addr(fuel.constData()), fuel.size());
     QCOMPARE(sensors->calls.last(), QStringLiteral("fuel 8 [10000,1]"));
 
     const uint32_t code[2] = {0x1234, 0};
-    m_device->setTmiRouting(0);
     m_editor->setCurrentTab(temp->tabIndex());
+    m_editor->requestOneWireCode();
     deliver(OrvMsg::TouchMemoryCode, addr(code));
     m_editor->setCurrentTab(tm->tabIndex());
+    m_editor->requestOneWireCode();
     deliver(OrvMsg::TouchMemoryCode, addr(code));
     m_editor->setCurrentTab(0);
-    deliver(OrvMsg::TouchMemoryCode, addr(code));
+    deliver(OrvMsg::TouchMemoryCode, addr(code)); // asked by no page now
     QCOMPARE(temp->calls, QStringList{QStringLiteral("code 1234")});
     QCOMPARE(tm->calls, QStringList{QStringLiteral("code 1234")});
 
     const QByteArray sys = "SYSTM:1234";
+    m_editor->setCurrentTab(system->tabIndex());
+    m_editor->requestSystemRead();
     deliver(OrvMsg::SystemAnswer, addr(sys.constData()), sys.size());
     QCOMPARE(system->calls, QStringList{QStringLiteral("system 1234")});
     const QByteArray canAnswer = "CANANSW:7";
+    m_editor->setCurrentTab(can->tabIndex());
+    m_editor->requestCanRead(1);
     deliver(OrvMsg::CanAnswer, addr(canAnswer.constData()), canAnswer.size());
     QCOMPARE(can->calls, QStringList{QStringLiteral("can 7")});
     const QByteArray tmRead("TMREA\x02\x34\x12", 8);
+    m_editor->setCurrentTab(tm->tabIndex());
+    m_editor->requestTouchMemoryRead();
     deliver(OrvMsg::TouchMemoryReadAnswer, addr(tmRead.constData()), tmRead.size());
     QCOMPARE(tm->calls.last(), QStringLiteral("tm 2 4660"));
+    m_editor->requestTouchMemory();
     deliver(OrvMsg::TouchMemoryAnswer, 5, 6);
     QCOMPARE(tm->calls.last(), QStringLiteral("answer 2118 6"));
+    m_editor->setCurrentTab(accel->tabIndex());
+    m_editor->requestAccelState();
     deliver(OrvMsg::AccelStateAnswer, addr(state.constData()), 3);
     QCOMPARE(accel->calls.last(), QStringLiteral("answer 2086 3"));
-    deliver(OrvMsg::AccelCalibrationAnswer, 1, 2); // not the current tab
+    m_editor->setCurrentTab(0);
+    deliver(OrvMsg::AccelCalibrationAnswer, 1, 2); // nothing asked for it
     QCOMPARE(accel->calls.size(), 1);
+    // A search answers several times, until the page is left.
+    m_editor->setCurrentTab(bt->tabIndex());
+    m_editor->requestBluetoothSearch();
     deliver(OrvMsg::BluetoothAnswer, 1, 9);
-    QCOMPARE(bt->calls, QStringList{QStringLiteral("answer 2131 9")});
+    deliver(OrvMsg::BluetoothAnswer, 1, 10);
+    m_editor->setCurrentTab(0);
+    deliver(OrvMsg::BluetoothAnswer, 1, 11);
+    QCOMPARE(bt->calls, (QStringList{QStringLiteral("answer 2131 9"), QStringLiteral("answer 2131 10")}));
+}
+
+void tst_SettingsEditor::answersNoPageWaitsForAreIgnored()
+{
+    // Answers reach a page only while it waits for them (they used to go to
+    // the page of their kind whether it had asked or not).
+    attach();
+    RecordingPage *sensors = installRecordingPage(orv_FormXml_K4810::PageSensors);
+    RecordingPage *system = installRecordingPage(orv_FormXml_K4810::PageSystem);
+    m_editor->setCurrentTab(sensors->tabIndex());
+    const QByteArray state = "STATE:aabbccddeeff1234abcdefgh9876";
+    deliver(OrvMsg::StateAnswer, addr(state.constData()), state.size());
+    const QByteArray sys = "SYSTM:1234";
+    deliver(OrvMsg::SystemAnswer, addr(sys.constData()), sys.size());
+    QVERIFY(sensors->calls.isEmpty());
+    QVERIFY(system->calls.isEmpty());
+
+    // One request, one answer: a second one finds nobody waiting.
+    m_editor->setCurrentTab(system->tabIndex());
+    m_editor->requestSystemRead();
+    deliver(OrvMsg::SystemAnswer, addr(sys.constData()), sys.size());
+    deliver(OrvMsg::SystemAnswer, addr(sys.constData()), sys.size());
+    QCOMPARE(system->calls.size(), 1);
+
+    // Offline nothing is asked, so nothing is awaited.
+    deliver(OrvMsg::TrackerDetached);
+    m_editor->requestSystemRead();
+    deliver(OrvMsg::SystemAnswer, addr(sys.constData()), sys.size());
+    QCOMPARE(system->calls.size(), 1);
+    QCOMPARE(requestsOf(OrvMsg::SystemRead).size(), size_t(1));
 }
 
 void tst_SettingsEditor::answersOfTheWrongLengthAreIgnored_data()

@@ -759,12 +759,21 @@ void tst_TmiWindow::captionsFromTheSettingsFile()
     QCOMPARE(label("label_F8_Caption_Out1"), QStringLiteral("Siren"));
     QCOMPARE(label("label_ObjectName"), QStringLiteral("Bus № 12"));
 
-    // A settings file that is not there is not made.
+    // A settings file that cannot be read is named to the user and changes
+    // nothing (it used to reset the captions and the time zone to 0); one
+    // that is not there is not made.
     const QString missing = m_dir.filePath(QStringLiteral("missing.xml"));
     open(missing);
     QVERIFY(!QFileInfo::exists(missing));
-    QCOMPARE(m_window->captions().inputs[0], QStringLiteral("K4810_657"));
-    QCOMPARE(m_window->timeZone(), 0);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages.at(0).startsWith(QStringLiteral("K4810_1700|")), qPrintable(m_messages.at(0)));
+    QCOMPARE(m_window->captions().inputs[0], QStringLiteral("A&B"));
+    QCOMPARE(m_window->timeZone(), 5);
+    const QString cut = m_dir.filePath(QStringLiteral("cut.xml"));
+    QVERIFY(TestFiles::write(cut, TestFiles::read(settings).left(120)));
+    open(cut);
+    QCOMPARE(m_messages.size(), 2);
+    QCOMPARE(m_window->settingsObjectName(), QStringLiteral("Bus № 12"));
 }
 
 void tst_TmiWindow::touchMemoryAndRfid()

@@ -1,0 +1,73 @@
+// Catalogue of the SYSTEM section.
+#include "settings/model/settingsrow.h"
+
+namespace {
+
+constexpr const char *PowerSaveConfig = "powerSaveConfig";
+
+const SettingsRow kRows[] = {
+    entryText("csd_password", "").input(SettingsInputRule::Password, 6),
+    entryText("SMSPassword", "").input(SettingsInputRule::Password, 6),
+    entryInt("timeZone", 3).range(-12, 14),
+    entryInt("allowDecretTime", 0),
+    entryInt("SYSdispThreshold", 45),
+    attrText("motohours", "moto", "0010"),
+    entryText("balanceRequestUSSD", ""),
+    entryInt("useAutoBalanceChek", 0),
+    entryInt("balanceChekPeriod", 86400),
+    entryTextOf("balancePositiveMask", "K4810_191"),
+    entryTextOf("balanceNegativeMask", "K4810_192"),
+    entryTextOf("balanceSMSMask", "K4810_193"),
+    entryInt("balanceMinRU", 20),
+    entryInt("balanceMinPenny", 0),
+    attrInt(PowerSaveConfig, "mode", 0),
+    attrInt(PowerSaveConfig, "line", 0),
+    attrInt(PowerSaveConfig, "deep", 0),
+    attrInt(PowerSaveConfig, "on_period", 60),
+    attrInt(PowerSaveConfig, "deep_delay", 60).unit(SettingsConversion::SecondsAsMinutes),
+    attrText(PowerSaveConfig, "on_timer", "").input(SettingsInputRule::Time),
+    attrText(PowerSaveConfig, "sensors", "0000"),
+    attrInt(PowerSaveConfig, "acl_delay", 600),
+    attrText(PowerSaveConfig, "actions", "0 0 0 0"),
+    attrText(PowerSaveConfig, "delays", "60 60 60 60"),
+    attrText("powerSaveDay", "on_1", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "on_2", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "on_3", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "on_4", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "on_5", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "on_6", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "on_7", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "off_1", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "off_2", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "off_3", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "off_4", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "off_5", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "off_6", "00:00").input(SettingsInputRule::Time),
+    attrText("powerSaveDay", "off_7", "00:00").input(SettingsInputRule::Time),
+    entryInt("powerSavePowered", 0).legacyOf(PowerSaveConfig),
+    entryInt("powerSaveBattery", 0).legacyOf(PowerSaveConfig),
+    entryInt("powerSaveByEngine", 0).legacyOf(PowerSaveConfig),
+    entryInt("powerSaveByAccelDelay", -1).legacyOf(PowerSaveConfig),
+    entryInt("powerSaveByIN", -1).legacyOf(PowerSaveConfig),
+    entryInt("powerSaveSleepDelay", -1).legacyOf(PowerSaveConfig),
+    entryInt("powerSaveGPSOffDelay", -1).legacyOf(PowerSaveConfig),
+    entryInt("powerSaveGSMOffDelay", -1).legacyOf(PowerSaveConfig),
+    entryInt("powerSaveBQOffDelay", -1).legacyOf(PowerSaveConfig),
+    entryInt("simFullControl", 1),
+    attrText("FUEL_PARAM", "flags", ""),
+    attrInt("FUEL_PARAM", "delay", 5),
+    attrInt("FUEL_PARAM", "fuel_on", 11000),
+    attrInt("FUEL_PARAM", "fuel_off", 8000),
+    attrInt("FUEL_PARAM", "error_mode", 0),
+    attrInt("ENG_PARAM", "tuning", 0),
+    attrInt("ENG_PARAM", "no_evnt", 0),
+    attrInt("ENG_PARAM", "eng_u", 13200),
+    attrInt("POWER", "level_on", 10500),
+    attrInt("POWER", "level_off", 11000),
+    attrInt("MISC", "evac", 0),
+    attrInt("JAMMING", "on", 1),
+};
+
+} // namespace
+
+extern const SettingsSectionRows kSystemSection = sectionRows("SYSTEM", "ORV_FormSystem", kRows);
