@@ -1,0 +1,247 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name>K4810</name>
+    <message>
+        <source>K4810_1157</source>
+        <translation>Module 2 state</translation>
+    </message>
+    <message>
+        <source>K4810_1158</source>
+        <translation>Analogue input</translation>
+    </message>
+    <message>
+        <source>K4810_1159</source>
+        <translation>Input group</translation>
+    </message>
+    <message>
+        <source>K4810_1160</source>
+        <translation>Output group</translation>
+    </message>
+    <message>
+        <source>K4810_1161</source>
+        <translation>RS-485 level</translation>
+    </message>
+    <message>
+        <source>K4810_1162</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>K4810_1163</source>
+        <translation>CAN: filtered fuel level</translation>
+    </message>
+    <message>
+        <source>K4810_1164</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>K4810_1165</source>
+        <translation>HDOP</translation>
+    </message>
+    <message>
+        <source>K4810_1166</source>
+        <translation>PDOP</translation>
+    </message>
+    <message>
+        <source>K4810_1167</source>
+        <translation>Receiver status</translation>
+    </message>
+    <message>
+        <source>K4810_1168</source>
+        <translation>Latitude (precise)</translation>
+    </message>
+    <message>
+        <source>K4810_1169</source>
+        <translation>Longitude (precise)</translation>
+    </message>
+    <message>
+        <source>K4810_1170</source>
+        <translation>Altitude (precise), m</translation>
+    </message>
+    <message>
+        <source>K4810_1171</source>
+        <translation>Course (precise), °</translation>
+    </message>
+    <message>
+        <source>K4810_1172</source>
+        <translation>Speed (precise), km/h</translation>
+    </message>
+    <message>
+        <source>K4810_1173</source>
+        <translation>Cell ID</translation>
+    </message>
+    <message>
+        <source>K4810_1174</source>
+        <translation>LAC</translation>
+    </message>
+    <message>
+        <source>K4810_1175</source>
+        <translation>MCC</translation>
+    </message>
+    <message>
+        <source>K4810_1176</source>
+        <translation>MNC</translation>
+    </message>
+    <message>
+        <source>K4810_1177</source>
+        <translation>Cell signal</translation>
+    </message>
+    <message>
+        <source>K4810_1178</source>
+        <translation>Cell survey time</translation>
+    </message>
+    <message>
+        <source>K4810_1179</source>
+        <translation>RS-485 temperature</translation>
+    </message>
+    <message>
+        <source>K4810_1180</source>
+        <translation>Tyre sensor</translation>
+    </message>
+    <message>
+        <source>K4810_1181</source>
+        <translation>Tyre pressure</translation>
+    </message>
+    <message>
+        <source>K4810_1182</source>
+        <translation>Tyre temperature</translation>
+    </message>
+    <message>
+        <source>K4810_1183</source>
+        <translation>Tachograph state</translation>
+    </message>
+    <message>
+        <source>K4810_1184</source>
+        <translation>Driver activity</translation>
+    </message>
+    <message>
+        <source>K4810_1185</source>
+        <translation>Tachograph flags</translation>
+    </message>
+    <message>
+        <source>K4810_1186</source>
+        <translation>Tachograph speed, km/h</translation>
+    </message>
+    <message>
+        <source>K4810_1187</source>
+        <translation>Tachograph odometer</translation>
+    </message>
+    <message>
+        <source>K4810_1188</source>
+        <translation>Tachograph time</translation>
+    </message>
+    <message>
+        <source>K4810_1189</source>
+        <translation>Display message</translation>
+    </message>
+    <message>
+        <source>K4810_1190</source>
+        <translation>Last display message</translation>
+    </message>
+    <message>
+        <source>K4810_1191</source>
+        <translation>Acceleration change</translation>
+    </message>
+    <message>
+        <source>K4810_1900</source>
+        <translation>Linear acceleration</translation>
+    </message>
+    <message>
+        <source>K4810_1901</source>
+        <translation>Acceleration module</translation>
+    </message>
+    <message>
+        <source>K4810_1902</source>
+        <translation>Angular acceleration +</translation>
+    </message>
+    <message>
+        <source>K4810_1903</source>
+        <translation>Angular acceleration −</translation>
+    </message>
+    <message>
+        <source>K4810_1904</source>
+        <translation>Cornering acceleration</translation>
+    </message>
+    <message>
+        <source>K4810_1905</source>
+        <translation>Passengers</translation>
+    </message>
+    <message>
+        <source>K4810_1906</source>
+        <translation>Informer state</translation>
+    </message>
+    <message>
+        <source>K4810_1907</source>
+        <translation>Geozone</translation>
+    </message>
+    <message>
+        <source>K4810_1908</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>K4810_1909</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>K4810_1910</source>
+        <translation>Camera state</translation>
+    </message>
+    <message>
+        <source>K4810_1911</source>
+        <translation>Extended navigation</translation>
+    </message>
+    <message>
+        <source>K4810_1912</source>
+        <translation>Cell towers (LBS)</translation>
+    </message>
+    <message>
+        <source>K4810_1913</source>
+        <translation>Inputs and outputs</translation>
+    </message>
+    <message>
+        <source>K4810_1914</source>
+        <translation>Power and analogue inputs</translation>
+    </message>
+    <message>
+        <source>K4810_1915</source>
+        <translation>Temperatures</translation>
+    </message>
+    <message>
+        <source>K4810_1916</source>
+        <translation>RS-232 and RS-485 sensors</translation>
+    </message>
+    <message>
+        <source>K4810_1917</source>
+        <translation>Tachograph</translation>
+    </message>
+    <message>
+        <source>K4810_1918</source>
+        <translation>Accelerometer</translation>
+    </message>
+    <message>
+        <source>K4810_1919</source>
+        <translation>Tyres</translation>
+    </message>
+    <message>
+        <source>K4810_1920</source>
+        <translation>Passengers</translation>
+    </message>
+    <message>
+        <source>K4810_1921</source>
+        <translation>Informer</translation>
+    </message>
+    <message>
+        <source>K4810_1922</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>K4810_1923</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>K4810_1925</source>
+        <translation>The tracker did not answer within %1 s. The download stopped and no file was saved: check the connection and download the interval again.</translation>
+    </message>
+</context>
+</TS>
