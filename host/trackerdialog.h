@@ -28,6 +28,7 @@ private:
     QSpinBox *m_pages;
     QCheckBox *m_secondGeneration;
     QSpinBox *m_repeatEvery;
+    QCheckBox *m_allFields;
 };
 
 #endif // TRACKERDIALOG_H

@@ -5,6 +5,8 @@
 #include "core/orv_device_k4810.h"
 #include "core/orvmessages.h"
 #include "telemetry/maskplan.h"
+#include "telemetry/orv_formsetrun.h"
+#include "telemetry/orv_formtmi_vela2.h"
 #include "telemetry/orv_tmipage_f8.h"
 #include "telemetry/tmiformat.h"
 #include "telemetry/tmioutputs.h"
@@ -16,7 +18,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QListWidget>
 #include <QMenu>
 #include <QTimer>
 
@@ -124,6 +125,10 @@ orv_FormTmi_K4810::orv_FormTmi_K4810(ORV_Device_K4810 *device)
         const QString name = QStringLiteral("label_F8_") + QLatin1String(FieldTable::memberName(f.member));
         m_f8Labels.push_back(findChild<QLabel *>(name));
     }
+
+    // The second-generation display acts on the tracker through this window.
+    ui->widget_Vela2->setSend([this](uint32_t msgId, intptr_t p1, intptr_t p2) { send(msgId, p1, p2); });
+    connect(ui->widget_Vela2, &ORV_FormTmi_Vela2::mileageRequested, this, &orv_FormTmi_K4810::slot_pressed_BtnRun);
 
     slot_valueChanged_horizontalSlider_Auto_Tmi(ui->horizontalSlider_Auto_Tmi->value());
     resetCaptions();
@@ -268,6 +273,7 @@ void orv_FormTmi_K4810::prepareAutoMode()
     font.setPointSize(16);
     ui->label_F8_NumPage->setFont(font);
     ui->label_Vela2_NumPage->setFont(font);
+    ui->widget_Vela2->prepareAutoMode();
     ui->checkBox_Get_Auto_TMI->setEnabled(true);
     ui->horizontalSlider_Auto_Tmi->setValue(1);
     switch (m_device ? m_device->autoTmiMode() : 0) {
@@ -389,6 +395,7 @@ void orv_FormTmi_K4810::setRequestControlsEnabled(bool enabled)
         w->setEnabled(enabled);
     for (QAction *action : m_menuActions)
         action->setEnabled(enabled);
+    ui->widget_Vela2->setControlsEnabled(enabled);
     // Polling keeps its own check box, and the fuel-sensor button, which stops it.
     const bool polling = ui->checkBox_Get_Auto_TMI->isChecked();
     ui->checkBox_Get_Auto_TMI->setEnabled(enabled || polling);
@@ -400,7 +407,7 @@ quint32 orv_FormTmi_K4810::shownPageNumber() const
     if (ui->stackedWidget->currentWidget() == ui->page_F8)
         return ui->label_F8_NumPage->text().toUInt();
     if (ui->stackedWidget->currentWidget() == ui->page_Vela2)
-        return ui->label_Vela2_NumPage->text().toUInt();
+        return ui->widget_Vela2->currentPageNumber();
     return 0;
 }
 
@@ -443,7 +450,9 @@ void orv_FormTmi_K4810::slot_pressed_BtnO2Off()
 
 void orv_FormTmi_K4810::slot_pressed_BtnRun()
 {
-    // The mileage window is not built yet.
+    if (!m_setRun)
+        m_setRun = new ORV_FormSetRun([this](uint32_t msgId, intptr_t p1, intptr_t p2) { send(msgId, p1, p2); }, this);
+    m_setRun->open();
 }
 
 void orv_FormTmi_K4810::slot_pressed_BtnSet_NoGuard()
@@ -605,20 +614,9 @@ void orv_FormTmi_K4810::showF8(const F8Record &record)
 
 void orv_FormTmi_K4810::showVela2(const TmiPage_Vela2 &page)
 {
-    // Until the second-generation display exists: the number, the validity
-    // and every field the page carries, one per line.
     ui->label_Vela2_NumPage->setText(QString::number(page.pageNumber()));
     ui->label_Vela2_Valid->setText(page.isValid() ? tr("K4810_001") : tr("K4810_002"));
-    QStringList lines;
-    for (int i = 0; i < FieldTable::MemberCount; ++i) {
-        const FieldRef &field = FieldTable::member(i);
-        if (page.isPresent(field))
-            lines << QStringLiteral("%1: %2").arg(QLatin1String(FieldTable::memberName(i)), page.text(field));
-    }
-    for (const DynamicElement &e : page.dynamicElements())
-        lines << QStringLiteral("Dynamic %1: %2").arg(e.type).arg(e.valueText());
-    ui->listWidget_Vela2->clear();
-    ui->listWidget_Vela2->addItems(lines);
+    ui->widget_Vela2->showPage(std::make_shared<TmiPage_Vela2>(page.rawRecord().constData(), page.rawRecord().size()));
     ui->stackedWidget->setCurrentWidget(ui->page_Vela2);
 }
 

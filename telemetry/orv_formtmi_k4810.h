@@ -20,6 +20,7 @@ class orv_FormTmi_K4810;
 }
 class FormWait;
 class ORV_Device_K4810;
+class ORV_FormSetRun;
 class QAction;
 class QLabel;
 class QMenu;
@@ -97,6 +98,7 @@ public:
     // The number of the page shown, as Previous and Next use it.
     quint32 shownPageNumber() const;
     FormWait *waitDialog() const { return m_wait; }
+    ORV_FormSetRun *setRunWindow() const { return m_setRun; }
 
     // Test seams and settings.
     // Asks for the file of a download (caption, starting directory, filter).
@@ -226,6 +228,7 @@ private:
     int m_balanceTick = 0;
     bool m_balancePending = false;
     FormWait *m_wait = nullptr;
+    ORV_FormSetRun *m_setRun = nullptr;
     int m_autoPollUnitMs = DefaultTickMs;
     int m_balanceTickMs = DefaultTickMs;
 

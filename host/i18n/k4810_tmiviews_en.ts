@@ -4,6 +4,30 @@
 <context>
     <name>K4810</name>
     <message>
+        <source>K4810_861</source>
+        <translation>Mileage:</translation>
+    </message>
+    <message>
+        <source>K4810_862</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>K4810_863</source>
+        <translation>The mileage the tracker counts on from, in kilometres</translation>
+    </message>
+    <message>
+        <source>K4810_864</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>K4810_865</source>
+        <translation>Send the mileage to the tracker</translation>
+    </message>
+    <message>
+        <source>K4810_866</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
         <source>K4810_1157</source>
         <translation>Module 2 state</translation>
     </message>
@@ -242,6 +266,86 @@
     <message>
         <source>K4810_1925</source>
         <translation>The tracker did not answer within %1 s. The download stopped and no file was saved: check the connection and download the interval again.</translation>
+    </message>
+    <message>
+        <source>K4810_1926</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>K4810_1927</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>K4810_1930</source>
+        <translation>Extended information of the page</translation>
+    </message>
+    <message>
+        <source>K4810_1931</source>
+        <translation>Size / standard block version, bytes / state block version, bytes</translation>
+    </message>
+    <message>
+        <source>K4810_1932</source>
+        <translation>Identification key</translation>
+    </message>
+    <message>
+        <source>K4810_1933</source>
+        <translation>How the identification numbers of the page are shown: as a card number, as an RFID tag (facility, number) or as a touch-memory key code</translation>
+    </message>
+    <message>
+        <source>K4810_1934</source>
+        <translation>The page holds no extended information.</translation>
+    </message>
+    <message>
+        <source>K4810_1935</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>K4810_1936</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>K4810_1937</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>K4810_1939</source>
+        <translation>O3 on</translation>
+    </message>
+    <message>
+        <source>K4810_1940</source>
+        <translation>O3 off</translation>
+    </message>
+    <message>
+        <source>K4810_1941</source>
+        <translation>O4 on</translation>
+    </message>
+    <message>
+        <source>K4810_1942</source>
+        <translation>O4 off</translation>
+    </message>
+    <message>
+        <source>K4810_1943</source>
+        <translation>Extended…</translation>
+    </message>
+    <message>
+        <source>K4810_1944</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>K4810_1945</source>
+        <translation>Sensors</translation>
+    </message>
+    <message>
+        <source>K4810_1946</source>
+        <translation>Navigation and cells</translation>
+    </message>
+    <message>
+        <source>K4810_1947</source>
+        <translation>Driver and vehicle</translation>
+    </message>
+    <message>
+        <source>K4810_1948</source>
+        <translation>Show the page's extended record: its blocks and its identification elements</translation>
     </message>
 </context>
 </TS>
