@@ -11,6 +11,8 @@ target_sources(k4810logic PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/tmifieldcaptions.cpp ${CMAKE_CURRENT_LIST_DIR}/tmifieldcaptions.h
     ${CMAKE_CURRENT_LIST_DIR}/tmitablecolumns.cpp ${CMAKE_CURRENT_LIST_DIR}/tmitablecolumns.h
     ${CMAKE_CURRENT_LIST_DIR}/tmitextfile.cpp ${CMAKE_CURRENT_LIST_DIR}/tmitextfile.h
+    ${CMAKE_CURRENT_LIST_DIR}/tmitextfileloader.cpp ${CMAKE_CURRENT_LIST_DIR}/tmitextfileloader.h
+    ${CMAKE_CURRENT_LIST_DIR}/tmitextfilemodel.cpp ${CMAKE_CURRENT_LIST_DIR}/tmitextfilemodel.h
     ${CMAKE_CURRENT_LIST_DIR}/tmitextbuffer.cpp ${CMAKE_CURRENT_LIST_DIR}/tmitextbuffer.h
     ${CMAKE_CURRENT_LIST_DIR}/tmitextformat.cpp ${CMAKE_CURRENT_LIST_DIR}/tmitextformat.h
     ${CMAKE_CURRENT_LIST_DIR}/tmipiececache.h

@@ -73,6 +73,7 @@ ORV_FormTmi_Vela2::ORV_FormTmi_Vela2(QWidget *parent)
     connect(ui->BtnSet_NoGuard, &QPushButton::pressed, this, &ORV_FormTmi_Vela2::slot_pressed_BtnSet_NoGuard);
     connect(ui->BtnSet_Guard, &QPushButton::pressed, this, &ORV_FormTmi_Vela2::slot_pressed_BtnSet_Guard);
     connect(ui->BtnExt, &QPushButton::pressed, this, &ORV_FormTmi_Vela2::slot_pressed_BtnExt);
+    ui->layout_Controls->setColumnStretch(6, 1);
     build();
     clear();
 }
@@ -138,7 +139,9 @@ void ORV_FormTmi_Vela2::build()
                     pairs.emplace_back(QStringLiteral("%1 %2").arg(tr("K4810_1927")).arg(i + 1), label);
                 }
             }
-            const int columns = pairs.size() > 24 ? 3 : pairs.size() > 8 ? 2 : 1;
+            // Groups one under another, as wide as the display; the longer
+            // ones in up to three columns.
+            const int columns = pairs.size() > 8 ? 3 : pairs.size() > 4 ? 2 : 1;
             const int perColumn = int((pairs.size() + size_t(columns) - 1) / size_t(columns));
             for (int i = 0; i < int(pairs.size()); ++i) {
                 auto *caption = new QLabel(pairs[size_t(i)].first, box);
@@ -146,10 +149,9 @@ void ORV_FormTmi_Vela2::build()
                 rows->addWidget(pairs[size_t(i)].second, i % perColumn, 2 * (i / perColumn) + 1);
             }
             rows->setRowStretch(perColumn, 1);
-            grid->addWidget(box, slot / 2, slot % 2);
-            ++slot;
+            grid->addWidget(box, slot++, 0);
         }
-        grid->setRowStretch((slot + 1) / 2, 1);
+        grid->setRowStretch(slot, 1);
         scroll->setWidget(page);
         ui->tabWidget_Groups->addTab(scroll, tr(tab.titleKey));
     }
@@ -162,6 +164,7 @@ void ORV_FormTmi_Vela2::setTrackerControlsVisible(bool visible)
                            ui->BtnSet_Guard, ui->BtnSet_NoGuard, ui->BtnOut_Run};
     for (QWidget *w : controls)
         w->setVisible(visible);
+    ui->groupBox_Controls->setTitle(visible ? tr("K4810_1666") : QString());
 }
 
 void ORV_FormTmi_Vela2::setControlsEnabled(bool enabled)

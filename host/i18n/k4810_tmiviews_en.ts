@@ -347,5 +347,93 @@
         <source>K4810_1948</source>
         <translation>Show the page's extended record: its blocks and its identification elements</translation>
     </message>
+    <message>
+        <source>K4810_1950</source>
+        <translation>The file cannot be opened: it is missing or cannot be read.</translation>
+    </message>
+    <message>
+        <source>K4810_1951</source>
+        <translation>The file is not a telemetry text file.</translation>
+    </message>
+    <message>
+        <source>K4810_1952</source>
+        <translation>The file holds a line longer than 64 KiB: it is not a telemetry text file, or it is damaged.</translation>
+    </message>
+    <message>
+        <source>K4810_1953</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>K4810_1954</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>K4810_1955</source>
+        <translation>Go to</translation>
+    </message>
+    <message>
+        <source>K4810_1956</source>
+        <translation>Reading the file…</translation>
+    </message>
+    <message>
+        <source>K4810_1957</source>
+        <translation>No file is open. Open a telemetry text file to see its pages.</translation>
+    </message>
+    <message>
+        <source>K4810_1958</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>K4810_1959</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>K4810_1960</source>
+        <translation>Pages:</translation>
+    </message>
+    <message>
+        <source>K4810_1961</source>
+        <translation>Open a telemetry text file</translation>
+    </message>
+    <message>
+        <source>K4810_1962</source>
+        <translation>Stop reading the file</translation>
+    </message>
+    <message>
+        <source>K4810_1963</source>
+        <translation>The index of the page to go to (the first page is 0)</translation>
+    </message>
+    <message>
+        <source>K4810_1964</source>
+        <translation>Show the first page</translation>
+    </message>
+    <message>
+        <source>K4810_1965</source>
+        <translation>Show the page before</translation>
+    </message>
+    <message>
+        <source>K4810_1966</source>
+        <translation>Show the page after</translation>
+    </message>
+    <message>
+        <source>K4810_1967</source>
+        <translation>Show the last page</translation>
+    </message>
+    <message>
+        <source>K4810_1968</source>
+        <translation>Show the page whose index is in the box</translation>
+    </message>
+    <message>
+        <source>K4810_1969</source>
+        <translation>Fields</translation>
+    </message>
+    <message>
+        <source>K4810_1970</source>
+        <translation>States</translation>
+    </message>
+    <message>
+        <source>K4810_1971</source>
+        <translation>The file holds no pages.</translation>
+    </message>
 </context>
 </TS>
