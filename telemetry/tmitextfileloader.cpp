@@ -49,8 +49,8 @@ void TmiTextFileLoader::step(quint64 generation)
     QElapsedTimer slice;
     slice.start();
     bool more = true;
-    while (more && slice.elapsed() < SliceMs)
-        more = m_file->indexStep(1 << 20);
+    while (more && slice.elapsed() < m_sliceMs)
+        more = m_file->indexStep(256 << 10);
     emit progress(m_file->indexedBytes(), m_file->size());
     if (generation != m_generation)
         return; // cancelled from the progress handler

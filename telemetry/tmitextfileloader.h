@@ -27,6 +27,8 @@ public:
     // Stops a load under way; the file is dropped, cancelled() follows.
     void cancel();
     bool isLoading() const { return m_loading; }
+    // Milliseconds of indexing per turn of the event loop.
+    void setSliceMs(int milliseconds) { m_sliceMs = qMax(1, milliseconds); }
     // The file, indexed once loaded() came; null before.
     std::shared_ptr<const TmiTextFile> file() const { return m_loaded; }
 
@@ -42,6 +44,7 @@ private:
     std::shared_ptr<TmiTextFile> m_file;   // being indexed
     std::shared_ptr<const TmiTextFile> m_loaded;
     bool m_loading = false;
+    int m_sliceMs = SliceMs;
     quint64 m_generation = 0;
 };
 

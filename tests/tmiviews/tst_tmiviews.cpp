@@ -280,6 +280,7 @@ void tst_TmiViews::loadingCanBeStopped()
 {
     // A file large enough to take several turns of the event loop.
     const QString path = write(QStringLiteral("large.xml"), pagesOf(20000));
+    m_device->ensureViewPageWindow()->loader()->setSliceMs(1);
     m_device->receive(m_device->handle(), OrvMsg::OpenLogFile, addr(&path), 0);
     orv_FormTmiViewPage *view = m_device->viewPageWindow();
     QVERIFY(view->isLoading());
