@@ -259,6 +259,8 @@ private slots:
     void cancelWritesNoFile();
     void unreadablePageStopsTheDownload();
     void unwritableFileIsReported();
+    void unansweredRequestIsReported();
+    void afterCancelTheNextPageIsShown();
     void closingEndsTheDownload();
 
 private:
@@ -1076,6 +1078,46 @@ void tst_TmiWindow::unwritableFileIsReported()
     QCOMPARE(m_window->downloadState(), TmiDownload::State::Idle);
     QVERIFY(label("label_Status").isEmpty());
     QVERIFY(widget("BtnSaveToFile")->isEnabled());
+}
+
+void tst_TmiWindow::unansweredRequestIsReported()
+{
+    // The tracker never answers the request for page 5 (an empty answer is
+    // dropped before it reaches the window): the download ends with a message.
+    m_tracker.store(TestPages::route(20, 1705323900, 1));
+    g_answer = [this](const Request &r) {
+        if (r.msgId != OrvMsg::ReadPageByNumber || r.number != 5)
+            m_tracker.answer(r);
+    };
+    m_window->download()->setTimeout(50);
+    setInterval(QDateTime(QDate(2024, 1, 15), QTime(13, 5, 0)), QDateTime(QDate(2024, 1, 15), QTime(13, 14, 0)));
+    m_chosenFile = m_dir.filePath(QStringLiteral("silent.xml"));
+    press("BtnSaveToFile");
+    QTRY_COMPARE(m_messages, QStringList{QStringLiteral("K4810_583|K4810_1925")});
+    QCOMPARE(m_window->downloadState(), TmiDownload::State::Idle);
+    QVERIFY(widget("BtnSaveToFile")->isEnabled());
+    QVERIFY(!widget("BtnSaveCancel")->isEnabled());
+    QVERIFY(label("label_Status").isEmpty());
+    QVERIFY(!QFileInfo::exists(m_chosenFile));
+}
+
+void tst_TmiWindow::afterCancelTheNextPageIsShown()
+{
+    // The request in flight when the user cancels is never answered; the
+    // page the user asks for next is shown, not taken for its answer.
+    m_tracker.store(TestPages::route(20, 1705323900, 1));
+    g_answer = [this](const Request &r) {
+        if (r.msgId != OrvMsg::ReadPageByNumber)
+            m_tracker.answer(r);
+    };
+    setInterval(QDateTime(QDate(2024, 1, 15), QTime(13, 5, 0)), QDateTime(QDate(2024, 1, 15), QTime(13, 14, 0)));
+    m_chosenFile = m_dir.filePath(QStringLiteral("cancelled.csv"));
+    press("BtnSaveToExcel");
+    QTRY_VERIFY(!requestsOf(OrvMsg::ReadPageByNumber).empty());
+    press("BtnSaveCancel");
+    press("BtnGetCurrent");
+    QTRY_COMPARE(label("label_F8_NumPage"), QStringLiteral("20"));
+    QCOMPARE(shownView()->objectName(), QStringLiteral("page_F8"));
 }
 
 void tst_TmiWindow::closingEndsTheDownload()
