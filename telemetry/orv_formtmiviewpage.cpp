@@ -101,6 +101,7 @@ void orv_FormTmiViewPage::buildF8()
     row = 5;
     for (int i = 0; i < 8; ++i) {
         auto *caption = new QLabel(states);
+        caption->setObjectName(QStringLiteral("f8_Caption_Input%1").arg(i + 1));
         QLabel *value = newValue(states, QStringLiteral("f8_Input%1").arg(i + 1));
         addPair(caption, value, i / 4);
         m_inputCaptions.push_back(caption);
@@ -110,6 +111,7 @@ void orv_FormTmiViewPage::buildF8()
     row = 9;
     for (int i = 0; i < 2; ++i) {
         auto *caption = new QLabel(states);
+        caption->setObjectName(QStringLiteral("f8_Caption_Output%1").arg(i + 1));
         QLabel *value = newValue(states, QStringLiteral("f8_Output%1").arg(i + 1));
         addPair(caption, value, i);
         m_outputCaptions.push_back(caption);
