@@ -97,6 +97,7 @@ private slots:
     void tableFile();
     void tmiFileIsTheReferenceLayout();
     void kmlFile();
+    void kmlLeavesOutPagesWithoutCoordinates();
     void unwritableFile_data();
     void unwritableFile();
     void downloadListIsCompact();
@@ -433,6 +434,32 @@ void tst_TmiWriters::kmlFile()
     lint.start(tool(QStringLiteral("xmllint")), {QStringLiteral("--noout"), path});
     QVERIFY(lint.waitForFinished(30000));
     QVERIFY2(lint.exitCode() == 0, lint.readAllStandardError().constData());
+}
+
+void tst_TmiWriters::kmlLeavesOutPagesWithoutCoordinates()
+{
+    // A second-generation page without its coordinates, and a page at 0,0
+    // (no fix yet), add no point: the track is not drawn to 0,0.
+    TmiDownloadList pages = listOf(TestPages::route(2, 1705323900, 1));
+    TestPages::Point nowhere;
+    nowhere.number = 3;
+    nowhere.time = 1705323990;
+    pages.appendF8(F8Record(TestPages::f8(nowhere).constData(), 128));
+    QByteArray noCoordinates = vela2Record(4, 1705324020, 0, 0, 0);
+    noCoordinates[2 + 1] = char(quint8(noCoordinates[2 + 1]) & ~0x60); // bits 9 and 10 clear
+    noCoordinates.chop(8);
+    pages.appendVela2(noCoordinates.constData(), noCoordinates.size());
+    const QByteArray located = vela2Record(5, 1705324050, 33450000, 22500000, 140);
+    pages.appendVela2(located.constData(), located.size());
+
+    const QString path = m_dir.filePath(QStringLiteral("gaps.kml"));
+    QVERIFY(writeFile(TmiKmlWriter(), pages, path));
+    const QByteArray bytes = TestFiles::read(path);
+    const int from = bytes.indexOf("<coordinates>\r\n") + 15;
+    const QList<QByteArray> lines = bytes.mid(from, bytes.indexOf("\t\t\t</coordinates>") - from).split('\n');
+    QCOMPARE(lines.size(), 3 + 1);
+    QCOMPARE(lines[2].chopped(1), QByteArray("37.5,55.75,140"));
+    QVERIFY(!bytes.contains("\r\n0,0,"));
 }
 
 void tst_TmiWriters::unwritableFile_data()
