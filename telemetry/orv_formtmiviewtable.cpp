@@ -24,7 +24,7 @@ orv_FormTmiViewTable::orv_FormTmiViewTable(ORV_Device_K4810 *device)
     rows->setDefaultSectionSize(fontMetrics().height() + 6);
     QHeaderView *columns = ui->tableView_Pages->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Interactive);
-    columns->setDefaultSectionSize(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
+    columns->setDefaultSectionSize(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 20);
 }
 
 orv_FormTmiViewTable::~orv_FormTmiViewTable() = default;
