@@ -4,6 +4,7 @@
 #include "core/orvmessages.h"
 
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -15,22 +16,30 @@ ORV_FileWindow::ORV_FileWindow(ORV_Device_K4810 *device, const QString &objectNa
 {
     setObjectName(objectName);
     setWindowTitle(QStringLiteral("K - 4810"));
-    auto *buttons = new QHBoxLayout;
+    m_buttons = new QHBoxLayout;
     m_help = new QPushButton(tr("K4810_034"), this);
     m_help->setObjectName(helpButtonName);
+    m_help->setAutoDefault(false);
     m_close = new QPushButton(tr("K4810_033"), this);
     m_close->setObjectName(QStringLiteral("PushButton_Close"));
-    buttons->addStretch();
-    buttons->addWidget(m_help);
-    buttons->addWidget(m_close);
+    m_close->setAutoDefault(false);
+    m_buttons->addStretch();
+    m_buttons->addWidget(m_help);
+    m_buttons->addWidget(m_close);
     auto *layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addLayout(buttons);
+    m_content = new QVBoxLayout;
+    layout->addLayout(m_content, 1);
+    layout->addLayout(m_buttons);
     connect(m_help, &QPushButton::pressed, this, &ORV_FileWindow::slot_Pressed_PushButton_Help);
     connect(m_close, &QPushButton::pressed, this, &ORV_FileWindow::slot_Pressed_PushButton_Close);
 }
 
 ORV_FileWindow::~ORV_FileWindow() = default;
+
+QString ORV_FileWindow::sizeText(qint64 bytes)
+{
+    return QString::asprintf("%.1f Kb", double(bytes) / 1024.0);
+}
 
 void ORV_FileWindow::showFile(const QString &fileName)
 {
@@ -39,10 +48,24 @@ void ORV_FileWindow::showFile(const QString &fileName)
     raise();
 }
 
+void ORV_FileWindow::tell(const QString &title, const QString &text)
+{
+    if (m_notifier) {
+        m_notifier(title, text);
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::NoButton, this);
+    box->addButton(tr("K4810_003"), QMessageBox::AcceptRole);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->show();
+}
+
 void ORV_FileWindow::slot_Pressed_PushButton_Help()
 {
     QString path = m_helpPath;
-    m_device->send(OrvMsg::Help, reinterpret_cast<intptr_t>(&path), 0);
+    if (m_device)
+        m_device->send(OrvMsg::Help, reinterpret_cast<intptr_t>(&path), 0);
 }
 
 void ORV_FileWindow::slot_Pressed_PushButton_Close()

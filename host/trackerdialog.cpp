@@ -26,6 +26,7 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
     , m_repeatEvery(new QSpinBox(this))
     , m_fuelPouring(new QCheckBox(tr("Fuel is poured in while the fuel sensors are read (calibration)"), this))
     , m_fuelMalformed(new QCheckBox(tr("Malformed fuel-sensor answers"), this))
+    , m_allFields(new QCheckBox(tr("Every field of the second generation (all-fields mask)"), this))
 {
     setWindowTitle(tr("Simulated tracker"));
     m_capabilities->setValidator(
@@ -48,11 +49,17 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
     if (auto *telemetry = tracker.service<TelemetryService>()) {
         m_pages->setValue(telemetry->trip().pageCount());
         m_secondGeneration->setChecked(telemetry->secondGeneration());
+        m_allFields->setChecked(telemetry->allFields());
     }
+    m_allFields->setToolTip(tr("Second-generation pages carry every field, so that every group of the Vela2 display "
+                               "has values"));
+    m_allFields->setEnabled(m_secondGeneration->isChecked());
+    connect(m_secondGeneration, &QCheckBox::toggled, m_allFields, &QWidget::setEnabled);
     if (auto *settings = tracker.service<SettingsService>())
         m_repeatEvery->setValue(settings->repeatEvery());
     form->addRow(tr("Stored pages:"), m_pages);
     form->addRow(QString(), m_secondGeneration);
+    form->addRow(QString(), m_allFields);
     form->addRow(tr("Ask again for every n-th settings block:"), m_repeatEvery);
     m_fuelPouring->setToolTip(tr("From a drained tank, 20 l of 400 every 30 seconds: poured in 10 seconds, "
                                  "then the level settles"));
@@ -87,6 +94,7 @@ bool TrackerDialog::apply()
         if (m_pages->value() != telemetry->trip().pageCount())
             telemetry->setTrip(m_pages->value());
         telemetry->setSecondGeneration(m_secondGeneration->isChecked());
+        telemetry->setAllFields(m_allFields->isChecked());
     }
     if (auto *settings = m_tracker.service<SettingsService>())
         settings->setRepeatEvery(m_repeatEvery->value());

@@ -30,6 +30,7 @@ private:
     QSpinBox *m_repeatEvery;
     QCheckBox *m_fuelPouring;
     QCheckBox *m_fuelMalformed;
+    QCheckBox *m_allFields;
 };
 
 #endif // TRACKERDIALOG_H

@@ -8,7 +8,9 @@ target_sources(k4810logic PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/maskplan.cpp ${CMAKE_CURRENT_LIST_DIR}/maskplan.h
     ${CMAKE_CURRENT_LIST_DIR}/f8record.cpp ${CMAKE_CURRENT_LIST_DIR}/f8record.h
     ${CMAKE_CURRENT_LIST_DIR}/extendedrecord.cpp ${CMAKE_CURRENT_LIST_DIR}/extendedrecord.h
+    ${CMAKE_CURRENT_LIST_DIR}/tmitext.cpp ${CMAKE_CURRENT_LIST_DIR}/tmitext.h
     ${CMAKE_CURRENT_LIST_DIR}/tmiformat.cpp ${CMAKE_CURRENT_LIST_DIR}/tmiformat.h
+    ${CMAKE_CURRENT_LIST_DIR}/tmifieldtext.h
     ${CMAKE_CURRENT_LIST_DIR}/tmipage_vela.cpp ${CMAKE_CURRENT_LIST_DIR}/tmipage_vela.h
     ${CMAKE_CURRENT_LIST_DIR}/orv_tmipage_f8.cpp ${CMAKE_CURRENT_LIST_DIR}/orv_tmipage_f8.h
     ${CMAKE_CURRENT_LIST_DIR}/tmipage_vela2.cpp ${CMAKE_CURRENT_LIST_DIR}/tmipage_vela2.h

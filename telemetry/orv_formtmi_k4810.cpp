@@ -6,20 +6,18 @@
 #include "core/orvmessages.h"
 #include "fuel/orv_formfuelsensor.h"
 #include "telemetry/maskplan.h"
+#include "telemetry/orv_formsetrun.h"
+#include "telemetry/orv_formtmi_vela2.h"
 #include "telemetry/orv_tmipage_f8.h"
-#include "telemetry/tmibinwriter.h"
 #include "telemetry/tmiformat.h"
-#include "telemetry/tmikmlwriter.h"
+#include "telemetry/tmioutputs.h"
 #include "telemetry/tmipage_vela2.h"
-#include "telemetry/tmitablewriter.h"
-#include "telemetry/tmixmlwriter.h"
 #include "settings/model/settingsmodel.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QListWidget>
 #include <QMenu>
 #include <QTimer>
 
@@ -33,44 +31,16 @@ intptr_t addr(const void *p)
     return reinterpret_cast<intptr_t>(p);
 }
 
-// Record bytes a page must hold to be taken as an F6/F8 page: the F8 page
-// object needs the prefix and a whole F6 record.
-constexpr int kF8PagePayload = int(ORV_TmiPage_F8::MinimumPayload);
-
 constexpr quint8 kMaskedType = MaskedDecoder::Type;
 constexpr quint8 kExtendedType = ExtendedRecord::Type;
 
 const char *const kHelpPath = "/Localization/Help/K-4810/k-4810tmi.html";
 
-// What a page answer holds, when it holds all its layout needs.
-enum class Held { Nothing, F8Page, FirstGeneration, SecondGeneration };
+using TmiPageAnswer::Held;
 
 Held heldRecord(const uchar *data, int length, int prefix)
 {
-    if (!data || length <= prefix)
-        return Held::Nothing;
-    const uchar *record = data + prefix;
-    const int held = length - prefix;
-    switch (record[0]) {
-    case TmiPage_Vela::F6Type:
-    case F8Record::Type:
-        // As the F8 page object reads it: at least the prefix and an F6
-        // record, which is more than the 101 bytes any page answer needs.
-        return length >= kF8PagePayload ? Held::F8Page : Held::Nothing;
-    case kMaskedType:
-        // The decoder takes the fields that arrive whole; the header must.
-        if (held < MaskedDecoder::HeaderSize)
-            return Held::Nothing;
-        if (record[1] == MaskedDecoder::FirstGeneration)
-            return Held::FirstGeneration;
-        return record[1] == MaskedDecoder::SecondGeneration ? Held::SecondGeneration : Held::Nothing;
-    case kExtendedType:
-        // The two fixed blocks must be there; the dynamic elements are read
-        // only as far as they were received.
-        return held >= ExtendedRecord::DynamicOffset ? Held::SecondGeneration : Held::Nothing;
-    default:
-        return Held::Nothing;
-    }
+    return TmiPageAnswer::held(data, length, prefix);
 }
 
 const char *const kDefaultModel = "K-4810";
@@ -92,13 +62,27 @@ orv_FormTmi_K4810::orv_FormTmi_K4810(ORV_Device_K4810 *device)
     m_balanceTimer->setObjectName(QStringLiteral("m_Timer_Balance"));
     m_balanceTimer->setSingleShot(true);
 
-    // The outputs that have no button of their own: the telemetry file again
-    // and the map.
+    m_download = new TmiDownload([this](uint32_t msgId, intptr_t p1, intptr_t p2) {
+        if (m_device)
+            m_device->send(msgId, p1, p2);
+    }, this);
+    connect(m_download, &TmiDownload::intervalKnown, this, &orv_FormTmi_K4810::onDownloadIntervalKnown);
+    connect(m_download, &TmiDownload::pageReceived, this, &orv_FormTmi_K4810::onDownloadPage);
+    connect(m_download, &TmiDownload::finished, this, &orv_FormTmi_K4810::onDownloadFinished);
+    connect(m_download, &TmiDownload::failed, this, &orv_FormTmi_K4810::onDownloadFailed);
+
+    // The outputs that have no button of their own, one menu entry each: the
+    // telemetry file again, the map, and any other output of TmiOutputs.
     m_saveMenu = new QMenu(this);
-    m_menuTmi = m_saveMenu->addAction(tr("K4810_1632"));
-    m_menuTmi->setObjectName(QStringLiteral("Menu_TMI"));
-    m_menuGoogle = m_saveMenu->addAction(QStringLiteral("Google Earth"));
-    m_menuGoogle->setObjectName(QStringLiteral("Menu_Google"));
+    for (const TmiOutput &output : TmiOutputs::all()) {
+        if (!output.menuTextKey)
+            continue;
+        QAction *action = m_saveMenu->addAction(TmiOutputs::text(output.menuTextKey));
+        action->setObjectName(output.menuObjectName);
+        const QString id = output.id;
+        connect(action, &QAction::triggered, this, [this, id] { startDownload(id); });
+        m_menuActions.push_back(action);
+    }
     ui->toolButton_SaveMore->setMenu(m_saveMenu);
     ui->toolButton_SaveMore->setPopupMode(QToolButton::InstantPopup);
 
@@ -133,14 +117,16 @@ orv_FormTmi_K4810::orv_FormTmi_K4810(ORV_Device_K4810 *device)
     connect(ui->toolButton_RFID, &QToolButton::pressed, this, &orv_FormTmi_K4810::slot_pressed_toolButton_RFID);
     connect(ui->BtnSaveFileToServer, &QPushButton::pressed, this,
             &orv_FormTmi_K4810::slot_pressed_BtnSaveFileToServer);
-    connect(m_menuTmi, &QAction::triggered, this, &orv_FormTmi_K4810::slot_triggered_Menu_TMI);
-    connect(m_menuGoogle, &QAction::triggered, this, &orv_FormTmi_K4810::slot_triggered_Menu_Google);
 
     // The value labels of the F8 view, one per F8 field, in field order.
     for (const F8Field &f : F8Layout::fields) {
         const QString name = QStringLiteral("label_F8_") + QLatin1String(FieldTable::memberName(f.member));
         m_f8Labels.push_back(findChild<QLabel *>(name));
     }
+
+    // The second-generation display acts on the tracker through this window.
+    ui->widget_Vela2->setSend([this](uint32_t msgId, intptr_t p1, intptr_t p2) { send(msgId, p1, p2); });
+    connect(ui->widget_Vela2, &ORV_FormTmi_Vela2::mileageRequested, this, &orv_FormTmi_K4810::slot_pressed_BtnRun);
 
     slot_valueChanged_horizontalSlider_Auto_Tmi(ui->horizontalSlider_Auto_Tmi->value());
     resetCaptions();
@@ -277,6 +263,7 @@ void orv_FormTmi_K4810::prepareAutoMode()
     font.setPointSize(16);
     ui->label_F8_NumPage->setFont(font);
     ui->label_Vela2_NumPage->setFont(font);
+    ui->widget_Vela2->prepareAutoMode();
     ui->checkBox_Get_Auto_TMI->setEnabled(true);
     ui->horizontalSlider_Auto_Tmi->setValue(1);
     switch (m_device ? m_device->autoTmiMode() : 0) {
@@ -299,9 +286,8 @@ void orv_FormTmi_K4810::shutDown()
     m_closing = true;
     ui->checkBox_Get_Auto_TMI->setChecked(false);
     stopAutoPoll();
-    if (m_downloadState != DownloadIdle) {
-        if (m_requestOutstanding)
-            m_dropNextPage = true;
+    if (m_download->isRunning()) {
+        m_download->cancel();
         endDownload();
     }
     if (m_balancePending || m_balanceTimer->isActive()) {
@@ -349,6 +335,18 @@ void orv_FormTmi_K4810::slot_pressed_BtnHelp()
 
 void orv_FormTmi_K4810::send(uint32_t msgId, intptr_t p1, intptr_t p2)
 {
+    // A page request of the window's own: a page from now on answers it,
+    // not the request of a cancelled download.
+    switch (msgId) {
+    case OrvMsg::ReadCurrentPage:
+    case OrvMsg::PollCurrentPage:
+    case OrvMsg::ReadPageByNumber:
+    case OrvMsg::ReadPageAtTime:
+        m_download->otherRequestSent();
+        break;
+    default:
+        break;
+    }
     if (m_device)
         m_device->send(msgId, p1, p2);
 }
@@ -387,8 +385,9 @@ void orv_FormTmi_K4810::setRequestControlsEnabled(bool enabled)
     };
     for (QWidget *w : controls)
         w->setEnabled(enabled);
-    m_menuTmi->setEnabled(enabled);
-    m_menuGoogle->setEnabled(enabled);
+    for (QAction *action : m_menuActions)
+        action->setEnabled(enabled);
+    ui->widget_Vela2->setControlsEnabled(enabled);
     // Polling keeps its own check box, and the fuel-sensor button, which stops it.
     const bool polling = ui->checkBox_Get_Auto_TMI->isChecked();
     ui->checkBox_Get_Auto_TMI->setEnabled(enabled || polling);
@@ -400,7 +399,7 @@ quint32 orv_FormTmi_K4810::shownPageNumber() const
     if (ui->stackedWidget->currentWidget() == ui->page_F8)
         return ui->label_F8_NumPage->text().toUInt();
     if (ui->stackedWidget->currentWidget() == ui->page_Vela2)
-        return ui->label_Vela2_NumPage->text().toUInt();
+        return ui->widget_Vela2->currentPageNumber();
     return 0;
 }
 
@@ -443,7 +442,9 @@ void orv_FormTmi_K4810::slot_pressed_BtnO2Off()
 
 void orv_FormTmi_K4810::slot_pressed_BtnRun()
 {
-    // The mileage window is not built yet.
+    if (!m_setRun)
+        m_setRun = new ORV_FormSetRun([this](uint32_t msgId, intptr_t p1, intptr_t p2) { send(msgId, p1, p2); }, this);
+    m_setRun->open();
 }
 
 void orv_FormTmi_K4810::slot_pressed_BtnSet_NoGuard()
@@ -458,8 +459,9 @@ void orv_FormTmi_K4810::slot_pressed_BtnSet_Guard()
 
 void orv_FormTmi_K4810::slot_pressed_BtnShow()
 {
+    if (m_download->isRunning())
+        return; // the answers of a running download are its own
     m_showFlag = true;
-    m_downloadState = DownloadIdle;
     requestPageAt(OrvMsg::ReadPageAtTime, ui->dateTimeEdit_Show->dateTime());
 }
 
@@ -606,20 +608,9 @@ void orv_FormTmi_K4810::showF8(const F8Record &record)
 
 void orv_FormTmi_K4810::showVela2(const TmiPage_Vela2 &page)
 {
-    // Until the second-generation display exists: the number, the validity
-    // and every field the page carries, one per line.
     ui->label_Vela2_NumPage->setText(QString::number(page.pageNumber()));
     ui->label_Vela2_Valid->setText(page.isValid() ? tr("K4810_001") : tr("K4810_002"));
-    QStringList lines;
-    for (int i = 0; i < FieldTable::MemberCount; ++i) {
-        const FieldRef &field = FieldTable::member(i);
-        if (page.isPresent(field))
-            lines << QStringLiteral("%1: %2").arg(QLatin1String(FieldTable::memberName(i)), page.text(field));
-    }
-    for (const DynamicElement &e : page.dynamicElements())
-        lines << QStringLiteral("Dynamic %1: %2").arg(e.type).arg(e.valueText());
-    ui->listWidget_Vela2->clear();
-    ui->listWidget_Vela2->addItems(lines);
+    ui->widget_Vela2->showPage(std::make_shared<TmiPage_Vela2>(page.rawRecord().constData(), page.rawRecord().size()));
     ui->stackedWidget->setCurrentWidget(ui->page_Vela2);
 }
 
@@ -633,15 +624,8 @@ QString orv_FormTmi_K4810::eventName(quint16 code)
 
 void orv_FormTmi_K4810::onPage(const uchar *data, int length)
 {
-    if (m_dropNextPage) {
-        // The answer to a request of a download that was cancelled.
-        m_dropNextPage = false;
-        return;
-    }
-    if (m_downloadState != DownloadIdle) {
-        downloadPage(data, length);
-        return;
-    }
+    if (m_download->takeAnswer(data, length))
+        return; // a page of the download, or the late answer of a cancelled one
     const bool show = m_showFlag;
     m_showFlag = false;
     const Shown shown = showPage(data, length, show ? ShowPrefix : Prefix);
@@ -767,7 +751,7 @@ void orv_FormTmi_K4810::endBalance()
 {
     m_balanceTimer->stop();
     m_balancePending = false;
-    setRequestControlsEnabled(m_downloadState == DownloadIdle && m_clearState == ClearIdle);
+    setRequestControlsEnabled(!m_download->isRunning() && m_clearState == ClearIdle);
 }
 
 // ---------------------------------------------------------------------------
@@ -815,75 +799,56 @@ void orv_FormTmi_K4810::onClearAnswer(const uchar *data, int length)
 
 void orv_FormTmi_K4810::slot_pressed_BtnSaveToFile()
 {
-    startDownload(OutputXml);
+    startDownload(QStringLiteral("xml"));
 }
 
 void orv_FormTmi_K4810::slot_pressed_BtnSaveToExcel()
 {
-    startDownload(OutputTable);
+    startDownload(QStringLiteral("csv"));
 }
 
 void orv_FormTmi_K4810::slot_pressed_BtnSaveFileToServer()
 {
-    startDownload(OutputTelemetryFile);
+    startDownload(QStringLiteral("tmi"));
 }
 
 void orv_FormTmi_K4810::slot_triggered_Menu_TMI()
 {
-    slot_pressed_BtnSaveFileToServer();
+    startDownload(QStringLiteral("tmi"));
 }
 
 void orv_FormTmi_K4810::slot_triggered_Menu_Google()
 {
-    startDownload(OutputKml);
+    startDownload(QStringLiteral("kml"));
 }
 
-void orv_FormTmi_K4810::startDownload(OutputKind kind)
+void orv_FormTmi_K4810::startDownload(const QString &outputId)
 {
-    if (m_downloadState != DownloadIdle)
+    if (const TmiOutput *output = TmiOutputs::find(outputId))
+        startDownload(*output);
+}
+
+void orv_FormTmi_K4810::startDownload(const TmiOutput &output)
+{
+    if (m_download->state() != TmiDownload::State::Idle)
         return;
-    m_outputKind = kind;
+    m_outputId = output.id;
     const QDateTime first = ui->dateTimeEdit_First->dateTime();
     const QDateTime last = ui->dateTimeEdit_Last->dateTime();
     if (last < first) {
         tell(tr("K4810_583"), tr("K4810_1611"));
         return;
     }
-
-    QString caption;
-    QString filter;
-    QString suffix;
-    switch (kind) {
-    case OutputKml:
-        caption = tr("K4810_584");
-        suffix = QStringLiteral("kml");
-        break;
-    case OutputTelemetryFile:
-        caption = tr("K4810_584");
-        suffix = QStringLiteral("tmi");
-        break;
-    case OutputTable:
-        caption = tr("K4810_585");
-        suffix = QStringLiteral("csv");
-        break;
-    case OutputXml:
-        caption = tr("K4810_585");
-        suffix = QStringLiteral("xml");
-        break;
-    }
-    filter = QStringLiteral("*.") + suffix;
+    const QString caption = TmiOutputs::text(output.captionKey);
     const QString directory = m_device ? m_device->dataDir() : QStringLiteral("../");
-    QString file = m_saveFileChooser ? m_saveFileChooser(caption, directory, filter)
-                                     : QFileDialog::getSaveFileName(this, caption, directory, filter);
+    QString file = m_saveFileChooser ? m_saveFileChooser(caption, directory, output.filter())
+                                     : QFileDialog::getSaveFileName(this, caption, directory, output.filter());
     if (file.isEmpty())
         return;
     if (QFileInfo(file).suffix().isEmpty())
-        file += QLatin1Char('.') + suffix;
+        file += QLatin1Char('.') + output.suffix;
 
     m_fileName = file;
-    m_list.clear();
-    m_lastPage.clear();
-    m_dropNextPage = false;
     setRequestControlsEnabled(false);
     ui->BtnSaveCancel->setEnabled(true);
     ui->label_Status->setText(tr("K4810_586"));
@@ -893,167 +858,41 @@ void orv_FormTmi_K4810::startDownload(OutputKind kind)
     ui->label_Time_End->clear();
     ui->progressBar->setRange(0, 1);
     ui->progressBar->setValue(0);
-    ++m_downloadGeneration;
     m_downloadClock.start();
-    m_lastPageTime = last;
-    m_downloadState = DownloadStarted;
-    m_requestOutstanding = true;
-    requestPageAt(OrvMsg::StartInterval, first);
+    m_progressClock.start();
+    m_download->start(trackerTime(first), trackerTime(last));
 }
 
-bool orv_FormTmi_K4810::readPage(const uchar *data, int length, int prefix, TakenPage *page)
+void orv_FormTmi_K4810::onDownloadIntervalKnown(quint32 first, quint32 last)
 {
-    const uchar *record = data + prefix;
-    switch (heldRecord(data, length, prefix)) {
-    case Held::F8Page:
-        page->isF8 = true;
-        page->record = record[0] == TmiPage_Vela::F6Type ? TmiPage_Vela::convertF6(record, length - prefix)
-                                                         : F8Record(record, length - prefix);
-        page->number = page->record.numPage();
-        return true;
-    case Held::FirstGeneration:
-    case Held::SecondGeneration:
-        page->isF8 = false;
-        page->raw = record;
-        page->rawLength = length - prefix;
-        page->number = TmiPage_Vela2(record, length - prefix).pageNumber();
-        return true;
-    case Held::Nothing:
-        break;
-    }
-    return false;
-}
-
-void orv_FormTmi_K4810::keepPage(const TakenPage &page, TmiDownloadList &into)
-{
-    if (page.isF8)
-        into.appendF8(page.record);
-    else
-        into.appendVela2(page.raw, page.rawLength);
-}
-
-void orv_FormTmi_K4810::downloadPage(const uchar *data, int length)
-{
-    m_requestOutstanding = false;
-    const int prefix = m_downloadState == DownloadPages ? Prefix : ShowPrefix;
-    switch (m_downloadState) {
-    case DownloadIdle:
-        return;
-    case DownloadStarted:
-        if (!readPage(data, length, prefix, &m_taken)) {
-            downloadUnreadable();
-            return;
-        }
-        keepPage(m_taken, m_list);
-        m_firstNumber = m_taken.number;
-        m_appendedNumber = m_taken.number;
-        ui->progressBar->setMinimum(0);
-        m_downloadState = DownloadLastPage;
-        queueDownloadRequest();
-        return;
-    case DownloadLastPage: {
-        m_lastPage.clear();
-        if (!readPage(data, length, prefix, &m_taken)) {
-            downloadUnreadable();
-            return;
-        }
-        keepPage(m_taken, m_lastPage);
-        m_lastNumber = m_taken.number;
-        ui->label_Packet_Cur->setText(QString::number(m_firstNumber));
-        ui->label_Packet_End->setText(QString::number(m_lastNumber));
-        ui->label_Time_Cur->setText(duration(m_downloadClock.elapsed()));
-        ui->label_Time_End->setText(duration(0));
-        ui->label_Status->setText(tr("K4810_588"));
-        if (m_lastNumber <= m_firstNumber) {
-            const QString text = tr("K4810_1612").arg(m_firstNumber).arg(m_lastNumber);
-            endDownload();
-            tell(tr("K4810_583"), text);
-            return;
-        }
-        m_downloadState = DownloadPages;
-        ui->progressBar->setRange(0, int(qMin<quint32>(m_lastNumber - m_firstNumber, INT_MAX)));
+    ui->label_Packet_Cur->setText(QString::number(first));
+    ui->label_Packet_End->setText(QString::number(last));
+    ui->label_Time_Cur->setText(duration(m_downloadClock.elapsed()));
+    ui->label_Time_End->setText(duration(0));
+    ui->label_Status->setText(tr("K4810_588"));
+    if (last > first) {
+        ui->progressBar->setRange(0, int(qMin<quint32>(last - first, INT_MAX)));
         ui->progressBar->setValue(1);
-        m_list.reserve(int(qMin<quint32>(m_lastNumber - m_firstNumber, 1u << 20)));
-        m_requestedNumber = m_firstNumber;
+    }
+}
+
+void orv_FormTmi_K4810::onDownloadPage(quint32 number)
+{
+    Q_UNUSED(number);
+    // The counters move a few times a second, not once per page.
+    if (m_progressClock.elapsed() >= ProgressIntervalMs) {
         m_progressClock.start();
-        queueDownloadRequest();
-        return;
+        showDownloadProgress(m_download->requestedNumber());
     }
-    case DownloadPages: {
-        if (!readPage(data, length, prefix, &m_taken)) {
-            downloadUnreadable();
-            return;
-        }
-        // Each page once and in order: a page the tracker sends again, or
-        // one outside the interval's inside, is not kept.
-        if (m_taken.number > m_appendedNumber && m_taken.number < m_lastNumber) {
-            keepPage(m_taken, m_list);
-            m_appendedNumber = m_taken.number;
-        }
-        // The counters move a few times a second, not once per page.
-        if (m_progressClock.elapsed() >= ProgressIntervalMs) {
-            m_progressClock.start();
-            showDownloadProgress(m_requestedNumber);
-        }
-        queueDownloadRequest();
-        return;
-    }
-    }
-}
-
-void orv_FormTmi_K4810::queueDownloadRequest()
-{
-    if (m_downloadState == DownloadPages) {
-        if (m_requestedNumber + 1 >= m_lastNumber) {
-            // Every page before the last is in: the last one, held aside, closes the list.
-            m_list.append(m_lastPage);
-            m_lastPage.clear();
-            const quint64 generation = m_downloadGeneration;
-            QMetaObject::invokeMethod(this, [this, generation] { finishDownload(generation); }, Qt::QueuedConnection);
-            return;
-        }
-        ++m_requestedNumber;
-    }
-    if (m_sendingRequests) {
-        // Answered inside send: the loop in sendDownloadRequest, which the
-        // event loop called, sends the next one once this handler returned.
-        m_nextRequestDue = true;
-        return;
-    }
-    const quint64 generation = m_downloadGeneration;
-    QMetaObject::invokeMethod(this, [this, generation] { sendDownloadRequest(generation); }, Qt::QueuedConnection);
-}
-
-void orv_FormTmi_K4810::sendDownloadRequest(quint64 generation)
-{
-    // Called from the event loop. While the host answers inside send, the
-    // requests follow one another here, each after the handler of the
-    // answer before it has returned, so nothing nests; after a slice of
-    // time the event loop gets its turn, so the window stays responsive.
-    QElapsedTimer slice;
-    slice.start();
-    m_sendingRequests = true;
-    bool due = true;
-    while (due && generation == m_downloadGeneration) {
-        m_nextRequestDue = false;
-        m_requestOutstanding = true;
-        if (m_downloadState == DownloadLastPage)
-            requestPageAt(OrvMsg::ReadPageAtTime, m_lastPageTime);
-        else if (m_downloadState == DownloadPages)
-            requestPageNumber(m_requestedNumber);
-        due = m_nextRequestDue;
-        if (slice.elapsed() >= RequestSliceMs)
-            break;
-    }
-    m_sendingRequests = false;
-    if (due && generation == m_downloadGeneration)
-        QMetaObject::invokeMethod(this, [this, generation] { sendDownloadRequest(generation); }, Qt::QueuedConnection);
 }
 
 void orv_FormTmi_K4810::showDownloadProgress(quint32 number)
 {
-    const quint32 done = number - m_firstNumber;
-    const quint32 total = m_lastNumber - m_firstNumber;
+    const quint32 first = m_download->firstNumber();
+    const quint32 last = m_download->lastNumber();
+    number = qBound(first, number, last);
+    const quint32 done = number - first;
+    const quint32 total = last - first;
     ui->progressBar->setValue(int(qMin<quint32>(done, INT_MAX)));
     ui->label_Packet_Cur->setText(QString::number(number));
     const qint64 elapsed = m_downloadClock.elapsed();
@@ -1061,81 +900,63 @@ void orv_FormTmi_K4810::showDownloadProgress(quint32 number)
     ui->label_Time_End->setText(duration(done ? qint64(double(elapsed) * total / done) : 0));
 }
 
-void orv_FormTmi_K4810::finishDownload(quint64 generation)
+void orv_FormTmi_K4810::onDownloadFinished()
 {
-    if (generation != m_downloadGeneration || m_downloadState != DownloadPages)
-        return;
-    showDownloadProgress(m_lastNumber);
+    showDownloadProgress(m_download->lastNumber());
     QString error;
     const bool written = writeDownload(&error);
     const QString file = m_fileName;
+    m_download->clear();
     endDownload();
-    if (written) {
+    if (written)
         ui->label_Status->setText(tr("K4810_651"));
-    } else {
+    else
         tell(tr("K4810_583"), tr("K4810_1610").arg(QDir::toNativeSeparators(file), error));
+}
+
+void orv_FormTmi_K4810::onDownloadFailed(TmiDownload::Failure failure)
+{
+    endDownload();
+    switch (failure) {
+    case TmiDownload::Failure::Unreadable:
+        tell(tr("K4810_583"), tr("K4810_1613"));
+        break;
+    case TmiDownload::Failure::NoPageAfterFirst:
+        tell(tr("K4810_583"), tr("K4810_1612").arg(m_download->firstNumber()).arg(m_download->lastNumber()));
+        break;
+    case TmiDownload::Failure::Timeout:
+        tell(tr("K4810_583"), tr("K4810_1925").arg(m_download->timeout() / 1000));
+        break;
     }
 }
 
 bool orv_FormTmi_K4810::writeDownload(QString *error)
 {
+    const TmiOutput *output = TmiOutputs::find(m_outputId);
+    if (!output)
+        return false;
     int step = 0;
-    auto progress = [this, &step](int done, int total) {
+    TmiWriteOptions options;
+    options.fileName = m_fileName;
+    options.captions = m_captions;
+    options.timeZone = m_timeZone;
+    options.daylightSaving = m_daylightSaving;
+    options.identifier = m_device ? m_device->deviceId() : QString();
+    options.eventName = [this](quint16 code) { return eventName(code); };
+    options.progress = [this, &step](int done, int total) {
         if (done == 0)
             ui->progressBar->setRange(0, qMax(1, total));
         if (++step % 64 == 0 || done == total)
             ui->progressBar->setValue(done);
     };
-    bool ok = false;
-    switch (m_outputKind) {
-    case OutputXml: {
-        TmiXmlWriter writer;
-        writer.setCaptions(m_captions);
-        writer.setTimeZone(m_timeZone, m_daylightSaving);
-        writer.setEventNames([this](quint16 code) { return eventName(code); });
-        writer.setProgress(progress);
-        ok = writer.write(m_list, m_fileName);
-        *error = writer.errorText();
-        break;
-    }
-    case OutputTable: {
-        TmiTableWriter writer;
-        writer.setProgress(progress);
-        ok = writer.write(m_list, m_fileName);
-        *error = writer.errorText();
-        break;
-    }
-    case OutputTelemetryFile: {
-        TmiBinWriter writer;
-        writer.setIdentifier(m_device ? m_device->deviceId() : QString());
-        writer.setProgress(progress);
-        ok = writer.write(m_list, m_fileName);
-        *error = writer.errorText();
-        break;
-    }
-    case OutputKml: {
-        TmiKmlWriter writer;
-        writer.setProgress(progress);
-        ok = writer.write(m_list, m_fileName);
-        *error = writer.errorText();
-        break;
-    }
-    }
+    const std::unique_ptr<TmiWriter> writer = output->create();
+    const bool ok = writer->write(m_download->pages(), options);
+    *error = writer->errorText();
     return ok;
-}
-
-void orv_FormTmi_K4810::downloadUnreadable()
-{
-    endDownload();
-    tell(tr("K4810_583"), tr("K4810_1613"));
 }
 
 void orv_FormTmi_K4810::endDownload()
 {
-    ++m_downloadGeneration;
-    m_downloadState = DownloadIdle;
-    m_list.clear();
-    m_lastPage.clear();
     ui->label_Status->clear();
     ui->progressBar->setValue(ui->progressBar->minimum());
     ui->BtnSaveCancel->setEnabled(false);
@@ -1144,12 +965,11 @@ void orv_FormTmi_K4810::endDownload()
 
 void orv_FormTmi_K4810::slot_pressed_BtnSaveCancel()
 {
-    if (m_downloadState == DownloadIdle)
+    if (!m_download->isRunning())
         return;
     // The download ends now, whether or not the tracker answers again; the
     // answer to the request in flight, if it comes, is not shown.
-    if (m_requestOutstanding)
-        m_dropNextPage = true;
+    m_download->cancel();
     endDownload();
 }
 

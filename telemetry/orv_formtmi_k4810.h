@@ -2,7 +2,7 @@
 #define ORV_FORMTMI_K4810_H
 
 #include "telemetry/f8record.h"
-#include "telemetry/tmidownloadlist.h"
+#include "telemetry/tmidownload.h"
 #include "telemetry/tmiexport.h"
 
 #include <QDateTime>
@@ -21,11 +21,13 @@ class orv_FormTmi_K4810;
 class FormWait;
 class ORV_Device_K4810;
 class ORV_FormFuelSensor;
+class ORV_FormSetRun;
 class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
 class TmiPage_Vela2;
+struct TmiOutput;
 
 // The telemetry window: reads the tracker's pages (current, previous, next,
 // at a chosen time), polls the current page, switches the outputs and the
@@ -37,22 +39,14 @@ class TmiPage_Vela2;
 // Created by the device object on first use and kept for the life of the
 // plug-in; closing hides it. Every request goes to the host through the
 // device object; the host's answers come back through the operations the
-// device object calls. During an interval download each next request is
-// sent from the event loop, never from inside the handler of the answer
-// before it, so a host that answers inside send does not nest one call
-// deeper per page.
+// device object calls. The interval download is a TmiDownload exchange that
+// the window starts, feeds with the page answers and shows; its file is
+// written by the writer of the output the user chose (TmiOutputs).
 class orv_FormTmi_K4810 : public QDialog
 {
     Q_OBJECT
 
 public:
-    enum OutputKind { OutputXml, OutputTable, OutputTelemetryFile, OutputKml };
-    enum DownloadState {
-        DownloadIdle = 0,
-        DownloadStarted = 1,    // 2016 sent, waiting for the interval's first page
-        DownloadLastPage = 2,   // 2015 sent, waiting for the interval's last page
-        DownloadPages = 3,      // 2014 sent for the pages in between
-    };
     enum ClearState { ClearIdle = 30, ClearServer1 = 31, ClearServer2 = 32, ClearServer3 = 33 };
 
     static constexpr int Prefix = 3;
@@ -60,9 +54,6 @@ public:
     static constexpr int BalanceTicks = 11;
     static constexpr int DefaultTickMs = 1000;
     static constexpr int ProgressIntervalMs = 100;
-    // The longest run of download requests answered inside send before the
-    // event loop gets its turn.
-    static constexpr int RequestSliceMs = 20;
 
     explicit orv_FormTmi_K4810(ORV_Device_K4810 *device);
     ~orv_FormTmi_K4810() override;
@@ -87,8 +78,10 @@ public:
     static bool isRecordValid(const uchar *record, int length);
 
     // State, for the host's tests and the views.
-    DownloadState downloadState() const { return m_downloadState; }
-    OutputKind outputKind() const { return m_outputKind; }
+    TmiDownload::State downloadState() const { return m_download->state(); }
+    TmiDownload *download() const { return m_download; }
+    // The output of the download running or last started ("xml", "csv", ...).
+    QString outputId() const { return m_outputId; }
     int clearState() const { return m_clearState; }
     bool showFlag() const { return m_showFlag; }
     bool isBalanceWaiting() const;
@@ -101,13 +94,14 @@ public:
     const TmiExport::Captions &captions() const { return m_captions; }
     // The pages held by a running download (the interval's last page is
     // held aside until the pages before it are in).
-    const TmiDownloadList &downloadList() const { return m_list; }
+    const TmiDownloadList &downloadList() const { return m_download->pages(); }
     QString downloadFile() const { return m_fileName; }
     // The number of the page shown, as Previous and Next use it.
     quint32 shownPageNumber() const;
     FormWait *waitDialog() const { return m_wait; }
     // The fuel-sensor calibration window, once the fuel button made it.
     ORV_FormFuelSensor *fuelSensorWindow() const { return m_fuelSensor; }
+    ORV_FormSetRun *setRunWindow() const { return m_setRun; }
 
     // Test seams and settings.
     // Asks for the file of a download (caption, starting directory, filter).
@@ -184,24 +178,12 @@ private:
     void endBalance();
 
     // Interval download.
-    void startDownload(OutputKind kind);
-    // A page of an answer, read but not yet kept.
-    struct TakenPage
-    {
-        bool isF8 = true;
-        F8Record record;           // F6/F8 pages, in the F8 form
-        const uchar *raw = nullptr; // second-generation pages, as received
-        int rawLength = 0;
-        quint32 number = 0;
-    };
-    // False when the answer holds no page that can be read.
-    static bool readPage(const uchar *data, int length, int prefix, TakenPage *page);
-    static void keepPage(const TakenPage &page, TmiDownloadList &into);
-    void downloadPage(const uchar *data, int length);
-    void downloadUnreadable();
-    void queueDownloadRequest();
-    void sendDownloadRequest(quint64 generation);
-    void finishDownload(quint64 generation);
+    void startDownload(const TmiOutput &output);
+    void startDownload(const QString &outputId);
+    void onDownloadIntervalKnown(quint32 first, quint32 last);
+    void onDownloadPage(quint32 number);
+    void onDownloadFinished();
+    void onDownloadFailed(TmiDownload::Failure failure);
     void endDownload();
     bool writeDownload(QString *error);
     void showDownloadProgress(quint32 number);
@@ -215,29 +197,15 @@ private:
     std::unique_ptr<Ui::orv_FormTmi_K4810> ui;
     ORV_Device_K4810 *m_device;
     QMenu *m_saveMenu = nullptr;
-    QAction *m_menuTmi = nullptr;
-    QAction *m_menuGoogle = nullptr;
+    std::vector<QAction *> m_menuActions; // the outputs of the menu
     std::vector<QLabel *> m_f8Labels; // value labels of the F8 view, in F8 field order
 
     // Download.
-    TmiDownloadList m_list;
-    TmiDownloadList m_lastPage; // the interval's last page, held aside
-    DownloadState m_downloadState = DownloadIdle;
-    OutputKind m_outputKind = OutputXml;
+    TmiDownload *m_download = nullptr;
+    QString m_outputId;
     QString m_fileName;
-    QDateTime m_lastPageTime;       // the interval's end, as the user chose it
-    bool m_requestOutstanding = false;
-    bool m_sendingRequests = false; // inside the request loop of sendDownloadRequest
-    bool m_nextRequestDue = false;  // an answer inside send asked for the next request
-    bool m_dropNextPage = false;
-    quint32 m_firstNumber = 0;
-    quint32 m_lastNumber = 0;
-    quint32 m_requestedNumber = 0;
-    quint32 m_appendedNumber = 0;
-    quint64 m_downloadGeneration = 0;
     QElapsedTimer m_downloadClock;
     QElapsedTimer m_progressClock;
-    TakenPage m_taken;
 
     // Requests in flight: the host reads the values through pointers.
     quint32 m_requestNumber = 0;
@@ -264,6 +232,7 @@ private:
     bool m_balancePending = false;
     FormWait *m_wait = nullptr;
     ORV_FormFuelSensor *m_fuelSensor = nullptr;
+    ORV_FormSetRun *m_setRun = nullptr;
     int m_autoPollUnitMs = DefaultTickMs;
     int m_balanceTickMs = DefaultTickMs;
 

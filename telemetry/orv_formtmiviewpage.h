@@ -1,18 +1,64 @@
 #ifndef ORV_FORMTMIVIEWPAGE_H
 #define ORV_FORMTMIVIEWPAGE_H
 
-#include "core/orv_filewindow.h"
+#include "telemetry/orv_tmifileview.h"
 
-// A saved telemetry file, shown page by page.
-class orv_FormTmiViewPage : public ORV_FileWindow
+#include <memory>
+#include <vector>
+
+namespace Ui {
+class orv_FormTmiViewPage;
+}
+class ORV_FormTmi_Vela2;
+class QLabel;
+struct TmiFilePage;
+
+// A saved telemetry text file, shown page by page: F6/F8 pages with the
+// fields of the text file and the captions of its header, second-generation
+// pages in the Vela2 display (without the buttons that act on a tracker).
+// All movement goes through the slider, whose range (0 to the number of
+// pages - 1) bounds every button; the spin box names a page index to go to.
+// Pages are read from the file as they are shown.
+class orv_FormTmiViewPage : public ORV_TmiFileView
 {
     Q_OBJECT
 
 public:
     explicit orv_FormTmiViewPage(ORV_Device_K4810 *device);
+    ~orv_FormTmiViewPage() override;
 
-    // Loads the file and shows the window.
-    void loadFile(const QString &fileName) { showFile(fileName); }
+    // The index of the page shown; -1 when none is.
+    int currentIndex() const { return m_current; }
+    ORV_FormTmi_Vela2 *vela2Display() const;
+
+public slots:
+    void slot_valueChanged_horizontalSlider(int nValue);
+    void slot_valueChanged_spinBox_Go(int nValue);
+    void slot_Pressed_PushButton_Begin();
+    void slot_Pressed_PushButton_Get_Prev();
+    void slot_Pressed_PushButton_Get_Next();
+    void slot_Pressed_PushButton_End();
+    void slot_Pressed_PushButton_Go();
+
+protected:
+    void showContents(const std::shared_ptr<const TmiTextFile> &file) override;
+
+private:
+    void buildF8();
+    void showPage(int index);
+    void showF8(const TmiFilePage &page);
+    void setNavigation(int index, int count);
+
+    std::unique_ptr<Ui::orv_FormTmiViewPage> ui;
+    std::shared_ptr<const TmiTextFile> m_file;
+    int m_current = -1;
+    std::vector<QLabel *> m_f8Values;        // by F8 field
+    QLabel *m_eventName = nullptr;
+    std::vector<QLabel *> m_inputCaptions;   // IN1..IN3, AIN1, SH1..SH4
+    std::vector<QLabel *> m_inputs;
+    std::vector<QLabel *> m_outputCaptions;
+    std::vector<QLabel *> m_outputs;
+    std::vector<std::pair<QLabel *, int>> m_bitTexts; // label, which text
 };
 
 #endif // ORV_FORMTMIVIEWPAGE_H

@@ -7,8 +7,9 @@
 #include "telemetry/tmibytes.h"
 #include "telemetry/tmipage_vela2.h"
 
-#include <QSaveFile>
+#include "telemetry/tmitextbuffer.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -163,11 +164,76 @@ QByteArray ORV_LogBinFile::header(quint32 firstTime, quint32 lastTime, int recor
     return header;
 }
 
+namespace {
+
+// The F8 field mask's fields as copy runs of the F8 record: the mask's bit
+// order follows the record's field order in long stretches.
+struct F8Run
+{
+    int from;
+    int length;
+};
+
+struct F8Runs
+{
+    std::array<F8Run, 64> runs{};
+    int count = 0;
+    int bytes = 0;
+};
+
+constexpr F8Runs f8Runs()
+{
+    F8Runs r;
+    const PresenceMask mask = F8Record::fieldMask();
+    for (int bit = 0; bit < FieldTable::FirstGenerationRows; ++bit) {
+        if (!mask.test(bit))
+            continue;
+        const FieldRef &field = FieldTable::member(FieldTable::firstMember(bit));
+        const int from = F8Record::offsetOf(field);
+        if (r.count > 0 && r.runs[size_t(r.count - 1)].from + r.runs[size_t(r.count - 1)].length == from)
+            r.runs[size_t(r.count - 1)].length += field.size;
+        else
+            r.runs[size_t(r.count++)] = {from, field.size};
+        r.bytes += field.size;
+    }
+    return r;
+}
+
+constexpr F8Runs kF8Runs = f8Runs();
+static_assert(kF8Runs.bytes == 127, "the F8 field mask covers every F8 field but the type");
+
+} // namespace
+
+void ORV_LogBinFile::record(const F8Record &f8, const PresenceMask &mask, QByteArray &out)
+{
+    const PresenceMask rows = mask.limited(FieldTable::FirstGenerationRows);
+    if (rows != F8Record::fieldMask()) {
+        out = record(f8, rows);
+        return;
+    }
+    out.resize(RecordHeaderSize + kF8Runs.bytes);
+    auto *p = reinterpret_cast<quint8 *>(out.data());
+    TmiBytes::write<quint16>(p, quint16(kF8Runs.bytes + MaskedDecoder::HeaderSize));
+    p[2] = MaskedDecoder::Type;
+    p[3] = MaskedDecoder::FirstGeneration;
+    std::memcpy(p + 4, rows.data(), PresenceMask::Bytes);
+    p += RecordHeaderSize;
+    for (int i = 0; i < kF8Runs.count; ++i) {
+        std::memcpy(p, f8.data() + kF8Runs.runs[size_t(i)].from, size_t(kF8Runs.runs[size_t(i)].length));
+        p += kF8Runs.runs[size_t(i)].length;
+    }
+}
+
 QByteArray ORV_LogBinFile::record(const F8Record &f8, const PresenceMask &mask)
 {
     const PresenceMask rows = mask.limited(FieldTable::FirstGenerationRows);
+    QByteArray out;
+    if (rows == F8Record::fieldMask()) {
+        record(f8, rows, out);
+        return out;
+    }
     const QByteArray fields = f8.serialise(rows);
-    QByteArray out(2, '\0');
+    out.resize(2);
     TmiBytes::write<quint16>(reinterpret_cast<quint8 *>(out.data()), quint16(fields.size() + MaskedDecoder::HeaderSize));
     out.append(char(MaskedDecoder::Type));
     out.append(char(MaskedDecoder::FirstGeneration));
@@ -176,12 +242,19 @@ QByteArray ORV_LogBinFile::record(const F8Record &f8, const PresenceMask &mask)
     return out;
 }
 
+void ORV_LogBinFile::receivedRecord(const void *received, qsizetype length, QByteArray &out)
+{
+    const qsizetype kept = std::clamp<qsizetype>(length, 0, 0xFFFF);
+    out.resize(2 + kept);
+    TmiBytes::write<quint16>(reinterpret_cast<quint8 *>(out.data()), quint16(kept));
+    if (kept > 0)
+        std::memcpy(out.data() + 2, received, size_t(kept));
+}
+
 QByteArray ORV_LogBinFile::receivedRecord(const QByteArray &received)
 {
-    const QByteArray kept = received.left(0xFFFF);
-    QByteArray out(2, '\0');
-    TmiBytes::write<quint16>(reinterpret_cast<quint8 *>(out.data()), quint16(kept.size()));
-    out.append(kept);
+    QByteArray out;
+    receivedRecord(received.constData(), received.size(), out);
     return out;
 }
 
@@ -200,9 +273,13 @@ bool ORV_LogBinFile::write(const QList<ORV_TmiPage_F8 *> &pages, const QString &
 {
     return write(
         int(pages.size()),
-        [&](int i) {
+        [&](int i, QByteArray &out, quint32 &time) {
             const ORV_TmiPage_F8 *page = pages[i];
-            return page ? Page{page->time(), record(*page)} : Page();
+            if (!page)
+                return false;
+            record(page->record(), page->mask(), out);
+            time = page->time();
+            return true;
         },
         fileName, identifier, progress);
 }
@@ -212,41 +289,53 @@ bool ORV_LogBinFile::write(const QList<TmiPage_Vela2 *> &pages, const QString &f
 {
     return write(
         int(pages.size()),
-        [&](int i) {
+        [&](int i, QByteArray &out, quint32 &time) {
             const TmiPage_Vela2 *page = pages[i];
-            return page && !page->isEmpty() ? Page{page->time(), record(*page)} : Page();
+            if (!page || page->isEmpty())
+                return false;
+            const QByteArray raw = page->rawRecord();
+            receivedRecord(raw.constData(), raw.size(), out);
+            time = page->time();
+            return true;
         },
         fileName, identifier, progress);
 }
 
-bool ORV_LogBinFile::write(int pageCount, const PageSource &pageAt, const QString &fileName,
-                           const QString &identifier, const Progress &progress)
+bool ORV_LogBinFile::write(int pageCount, const RecordSource &source, const QString &fileName,
+                           const QString &identifier, const Progress &progress, QString *error)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    TmiFileSink out(fileName);
+    auto failed = [&] {
+        if (error)
+            *error = out.errorText();
         return false;
-    // Header last: it carries the checksum of the records.
-    if (file.write(QByteArray(HeaderSize, '\0')) != HeaderSize)
-        return false;
+    };
+    if (!out.open())
+        return failed();
+    // The header goes last: it holds the count and checksum of the records.
+    out.put(QByteArray(HeaderSize, '\0'));
     RecordCrc crc;
     int written = 0;
     quint32 first = 0;
     quint32 last = 0;
-    for (int i = 0; i < pageCount; ++i) {
+    QByteArray record;
+    record.reserve(2 + 1024);
+    for (int i = 0; i < pageCount && !out.failed(); ++i) {
         if (progress)
             progress(i, pageCount);
-        const Page page = pageAt ? pageAt(i) : Page();
-        if (page.record.isEmpty())
+        quint32 time = 0;
+        if (!source || !source(i, record, time) || record.isEmpty())
             continue;
         if (written++ == 0)
-            first = page.time;
-        last = page.time;
-        crc.update(page.record.constData(), page.record.size());
-        if (file.write(page.record) != page.record.size())
-            return false;
+            first = time;
+        last = time;
+        crc.update(record.constData(), record.size());
+        out.put(record);
     }
+    if (progress)
+        progress(pageCount, pageCount);
     const QByteArray head = header(first, last, written, crc.value(), CodePage::fromUnicode(identifier));
-    if (!file.seek(0) || file.write(head) != HeaderSize)
-        return false;
-    return file.commit();
+    if (!out.writeAt(0, head) || !out.commit())
+        return failed();
+    return true;
 }

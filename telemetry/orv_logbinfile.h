@@ -26,26 +26,22 @@ public:
     // Called once per page before its record is written: (page index, page count).
     using Progress = std::function<void(int, int)>;
 
-    // Writes the pages, in list order, to fileName, atomically: on failure
-    // no file is left (an existing one is kept) and false is returned.
-    // The identifier is the connected tracker's, in the local 8-bit code
-    // page, cut to 15 bytes. Null entries are skipped, and so are Vela2
+    // Page i's record, length field included (see record()), into record,
+    // and its time; false leaves the page out.
+    using RecordSource = std::function<bool(int index, QByteArray &record, quint32 &time)>;
+
+    // The one writer of the file: the records of pageCount pages, in their
+    // order, then the header with their count and checksum. Atomic: on
+    // failure no file is left (an existing one is kept), false is returned
+    // and error (when given) says why. The identifier is the connected
+    // tracker's, in the local 8-bit code page, cut to 15 bytes.
+    static bool write(int pageCount, const RecordSource &source, const QString &fileName,
+                      const QString &identifier, const Progress &progress = {}, QString *error = nullptr);
+    // The same for page objects. Null entries are skipped, and so are Vela2
     // pages that hold no masked or extended record.
     static bool write(const QList<ORV_TmiPage_F8 *> &pages, const QString &fileName, const QString &identifier,
                       const Progress &progress = {});
     static bool write(const QList<TmiPage_Vela2 *> &pages, const QString &fileName, const QString &identifier,
-                      const Progress &progress = {});
-
-    // The same without page objects: pageAt(i) gives page i's record (length
-    // field included, see record()) and time; an empty record skips the page.
-    // Records are written as they come, so a long download need not be held twice.
-    struct Page
-    {
-        quint32 time = 0;
-        QByteArray record;
-    };
-    using PageSource = std::function<Page(int)>;
-    static bool write(int pageCount, const PageSource &pageAt, const QString &fileName, const QString &identifier,
                       const Progress &progress = {});
 
     // One record of the file, length field included.
@@ -53,8 +49,12 @@ public:
     static QByteArray record(const TmiPage_Vela2 &page);
     // A first-generation record of an F8 record's fields under a mask (bits 0..68).
     static QByteArray record(const F8Record &f8, const PresenceMask &mask = F8Record::fieldMask());
+    // The same into out (replacing what it held), without allocating once
+    // out has room: the F8 field mask is copied in a few runs of the record.
+    static void record(const F8Record &f8, const PresenceMask &mask, QByteArray &out);
     // A second-generation record as received, from its type byte.
     static QByteArray receivedRecord(const QByteArray &received);
+    static void receivedRecord(const void *received, qsizetype length, QByteArray &out);
 
     // The 128-byte header.
     static QByteArray header(quint32 firstTime, quint32 lastTime, int recordCount, quint32 recordCrc,

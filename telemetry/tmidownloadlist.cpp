@@ -79,6 +79,15 @@ F8Record TmiDownloadList::f8(int index) const
     return record;
 }
 
+std::unique_ptr<TmiPage_Vela2> TmiDownloadList::vela2(int index) const
+{
+    if (kind(index) == F8) {
+        const F8Record record(data(index), size(index));
+        return std::make_unique<TmiPage_Vela2>(record.toFullRecord(), F8Record::carriedRows());
+    }
+    return std::make_unique<TmiPage_Vela2>(data(index), size(index));
+}
+
 quint32 TmiDownloadList::pageNumber(int index) const
 {
     if (kind(index) == F8)

@@ -5,7 +5,10 @@
 
 #include <QByteArray>
 
+#include <memory>
 #include <vector>
+
+class TmiPage_Vela2;
 
 // The pages of an interval download, kept compactly: the records' bytes one
 // after another in one buffer (128 bytes per F6/F8 page, the record as
@@ -47,6 +50,10 @@ public:
     // The page in the F8 layout: an F8 page as it is, a second-generation
     // page with the fields of the same name it carries (the others zero).
     F8Record f8(int index) const;
+
+    // The page as a second-generation page object: the record as received,
+    // or an F8 page's fields as the rows F8 carries.
+    std::unique_ptr<TmiPage_Vela2> vela2(int index) const;
 
     quint32 pageNumber(int index) const;
     quint32 time(int index) const;

@@ -1,51 +1,39 @@
 #include "telemetry/tmiexport.h"
 
-#include "core/codepage.h"
-
-namespace {
-
-QString escaped(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar ch : text) {
-        switch (ch.unicode()) {
-        case '&':
-            out += QLatin1String("&amp;");
-            break;
-        case '<':
-            out += QLatin1String("&lt;");
-            break;
-        case '>':
-            out += QLatin1String("&gt;");
-            break;
-        case '"':
-            out += QLatin1String("&quot;");
-            break;
-        case '\'':
-            out += QLatin1String("&apos;");
-            break;
-        default:
-            // Control characters cannot stand in an XML file.
-            out += (ch.unicode() < 0x20 && ch != QLatin1Char('\t')) ? QChar(QLatin1Char(' ')) : ch;
-            break;
-        }
-    }
-    return out;
-}
-
-} // namespace
+#include "xml/xmlnames.h"
 
 namespace TmiExport {
 
 QByteArray xmlText(const QString &text)
 {
-    return CodePage::fromUnicode(escaped(text));
+    return XmlNames::escaped(text, true);
 }
 
 QByteArray xmlTextUtf8(const QString &text)
 {
-    return escaped(text).toUtf8();
+    return XmlNames::escapedUtf8(text, true);
+}
+
+QByteArray caption(const QString &text)
+{
+    // Space and '!' have forms of their own here; every other character is
+    // escaped as in any attribute value.
+    QByteArray out;
+    out.reserve(text.size() + 8);
+    qsizetype run = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool end = i == text.size();
+        const char16_t ch = end ? 0 : text.at(i).unicode();
+        if (!end && ch != u' ' && ch != u'!')
+            continue;
+        XmlNames::appendEscaped(out, QStringView(text).mid(run, i - run), true);
+        if (ch == u' ')
+            out.append("&nbsp;", 6);
+        else if (ch == u'!')
+            out.append("_33_", 4);
+        run = i + 1;
+    }
+    return out;
 }
 
 } // namespace TmiExport

@@ -25,10 +25,14 @@ struct Captions
 };
 
 // Text for element content and attribute values of an XML file in the
-// code page: &, <, >, " and ' as entities, characters the code page lacks as '?'.
+// code page, escaped by the XML layer's rule (XmlNames::escaped): &, <, >, "
+// and ' as entities, characters the code page lacks as '?'.
 QByteArray xmlText(const QString &text);
 // The same in UTF-8.
 QByteArray xmlTextUtf8(const QString &text);
+// A caption as the text file's header holds it: escaped as xmlText, and
+// besides a space as "&nbsp;" and "!" as "_33_".
+QByteArray caption(const QString &text);
 
 } // namespace TmiExport
 

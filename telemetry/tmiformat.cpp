@@ -1,12 +1,10 @@
 #include "telemetry/tmiformat.h"
 
 #include "telemetry/tmibytes.h"
+#include "telemetry/tmifieldtext.h"
+#include "telemetry/tmitext.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-
-#include <charconv>
-#include <cmath>
 
 namespace {
 
@@ -64,22 +62,41 @@ const char *const kCameraBits[] = {
     QT_TRANSLATE_NOOP("TmiFormat", "K4810_1141"), QT_TRANSLATE_NOOP("TmiFormat", "K4810_1142"),
 };
 
-QString fromChars(const char *first, const char *last)
+// A text of ASCII pieces and catalogue texts (TmiFieldText's Out).
+class TextOut
 {
-    return QString::fromLatin1(first, last - first);
+public:
+    char *space() { return m_buffer; }
+    void advanceTo(char *end) { m_text += QLatin1String(m_buffer, end - m_buffer); }
+    void text(TmiFieldText::Text which) { m_text += TmiFieldText::text(which); }
+    void other(const QString &text) { m_text += text; }
+    QString take() { return std::move(m_text); }
+
+private:
+    char m_buffer[TmiText::MaxText];
+    QString m_text;
+};
+
+template<typename Write>
+QString ascii(Write write)
+{
+    char buffer[TmiText::MaxText];
+    return QString::fromLatin1(buffer, write(buffer) - buffer);
 }
 
-template<typename T>
-QString shortestOf(T value)
+// A value of the given width and format, as a field of the table shows it.
+QString formatted(WireType type, ValueFormat format, qint64 value)
 {
-    char buffer[64];
-    const T magnitude = std::fabs(value);
-    const bool plain = value == 0 || (magnitude >= T(1e-6) && magnitude < T(1e15)) || !std::isfinite(value);
-    const auto result = plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
-                              : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general);
-    if (result.ec != std::errc())
-        return QString::number(double(value));
-    return fromChars(buffer, result.ptr);
+    quint8 bytes[8];
+    TmiBytes::writeInteger(type, bytes, value);
+    FieldRef field;
+    field.index = 0;
+    field.size = quint8(wireTypeSize(type));
+    field.type = type;
+    field.format = format;
+    TextOut out;
+    TmiFieldText::write(out, field, bytes);
+    return out.take();
 }
 
 } // namespace
@@ -96,41 +113,37 @@ QString TmiFormat::notAvailable()
 
 QString TmiFormat::dateTime(quint32 seconds)
 {
-    return QDateTime::fromSecsSinceEpoch(qint64(seconds), Qt::UTC).toString(QStringLiteral("hh:mm:ss dd.MM.yyyy"));
+    return ascii([seconds](char *p) { return TmiText::dateTime(p, seconds); });
 }
 
 QString TmiFormat::xmlDateTime(quint32 seconds)
 {
-    return QDateTime::fromSecsSinceEpoch(qint64(seconds), Qt::UTC).toString(QStringLiteral("dd.MM.yyyy H:mm:ss"));
+    return ascii([seconds](char *p) { return TmiText::xmlDateTime(p, seconds); });
 }
 
 QString TmiFormat::coordinate(qint32 value)
 {
-    const qint32 degrees = value / 600000;
-    const double minutes = double(value - degrees * 600000) / 10000.0;
-    return QStringLiteral("%1 %2'").arg(degrees).arg(minutes, 0, 'f', 4);
+    return ascii([value](char *p) { return TmiText::coordinate(p, value); });
 }
 
 QString TmiFormat::naviCoordinate(qint64 value)
 {
-    const qint64 degrees = value / 600000000;
-    const double minutes = double(value - degrees * 600000000) / 10000000.0;
-    return QStringLiteral("%1 %2'").arg(degrees).arg(minutes, 0, 'f', 7);
+    return ascii([value](char *p) { return TmiText::naviCoordinate(p, value); });
 }
 
 QString TmiFormat::fixed(double value, int decimals)
 {
-    return QString::number(value, 'f', decimals);
+    return ascii([value, decimals](char *p) { return TmiText::fixed(p, value, decimals); });
 }
 
 QString TmiFormat::shortest(float value)
 {
-    return shortestOf(value);
+    return ascii([value](char *p) { return TmiText::shortest(p, value); });
 }
 
 QString TmiFormat::shortest(double value)
 {
-    return shortestOf(value);
+    return ascii([value](char *p) { return TmiText::shortest(p, value); });
 }
 
 QString TmiFormat::volts(quint32 millivolts)
@@ -140,57 +153,47 @@ QString TmiFormat::volts(quint32 millivolts)
 
 QString TmiFormat::gsmLevel(quint8 value)
 {
-    if (value == 99)
-        return text(QT_TRANSLATE_NOOP("TmiFormat", "K4810_797"));
-    return QString::number(value * 322 / 100);
+    return formatted(WireType::U8, ValueFormat::GsmLevel, value);
 }
 
 QString TmiFormat::canFuelLevel(quint16 value)
 {
-    if (value == 0x7FFF || value == 0xFFFF)
-        return QString();
-    if (value & 0x8000)
-        return QStringLiteral("%1 %").arg(value & 0x7FFF);
-    return QStringLiteral("%1 %2").arg(QString::number(value / 10.0), text(QT_TRANSLATE_NOOP("TmiFormat", "K4810_852")));
+    return formatted(WireType::U16, ValueFormat::CanFuelLevel, value);
 }
 
 QString TmiFormat::canLevelFiltr(quint16 value)
 {
-    return QStringLiteral("%1 %").arg(QString::number(value / 10.0));
+    return formatted(WireType::U16, ValueFormat::CanLevelFiltr, value);
 }
 
 QString TmiFormat::percent(qint64 value)
 {
-    return QStringLiteral("%1 %").arg(value);
+    return formatted(WireType::I64, ValueFormat::Percent, value);
 }
 
 QString TmiFormat::canTemp(qint8 value)
 {
-    if (value == -128)
-        return notAvailable();
-    return QStringLiteral("%1 %2").arg(int(value)).arg(text(QT_TRANSLATE_NOOP("TmiFormat", "K4810_017")));
+    return formatted(WireType::I8, ValueFormat::CanTemp, value);
 }
 
 QString TmiFormat::hours(quint32 seconds)
 {
-    return shortest(seconds / 3600.0);
+    return formatted(WireType::U32, ValueFormat::Hours, seconds);
 }
 
 QString TmiFormat::canSpeed(quint8 value)
 {
-    return QStringLiteral("%1 ").arg(value) + text(QT_TRANSLATE_NOOP("TmiFormat", "K4810_853"));
+    return formatted(WireType::U8, ValueFormat::CanSpeed, value);
 }
 
 QString TmiFormat::dbm(qint8 value)
 {
-    return QStringLiteral("%1 dBm").arg(int(value));
+    return formatted(WireType::I8, ValueFormat::Dbm, value);
 }
 
 QString TmiFormat::accelMagnitude(quint16 value)
 {
-    if (value == 0xFFFF)
-        return QStringLiteral("> 655.34");
-    return fixed(value / 100.0, 2);
+    return formatted(WireType::U16, ValueFormat::AccelMagnitude, value);
 }
 
 QString TmiFormat::module2(quint8 value)
@@ -328,61 +331,24 @@ QStringList TmiFormat::values(const FieldRef &field, const quint8 *bytes)
 
 QString TmiFormat::value(const FieldRef &field, const quint8 *bytes)
 {
-    if (!bytes || !field.isValid())
-        return notAvailable();
-    const qint64 v = TmiBytes::readInteger(field.type, bytes);
-    switch (field.format) {
-    case ValueFormat::Decimal:
-        return QString::number(v);
-    case ValueFormat::SignedDecimal:
-        return QString::number(qint8(quint8(v)));
-    case ValueFormat::DateTime:
-        return dateTime(quint32(v));
-    case ValueFormat::Coordinate:
-        return coordinate(qint32(v));
-    case ValueFormat::NaviCoordinate:
-        return naviCoordinate(v);
-    case ValueFormat::Fixed2:
-        return fixed(double(TmiBytes::readFloat(bytes)), 2);
-    case ValueFormat::Hundredths:
-        return fixed(v / 100.0, 2);
-    case ValueFormat::Tenths:
-        return fixed(v / 10.0, 1);
-    case ValueFormat::Volts:
-        return volts(quint32(v));
-    case ValueFormat::GsmLevel:
-        return gsmLevel(quint8(v));
-    case ValueFormat::CanFuelLevel:
-        return canFuelLevel(quint16(v));
-    case ValueFormat::CanLevelFiltr:
-        return canLevelFiltr(quint16(v));
-    case ValueFormat::Percent:
-        return percent(v);
-    case ValueFormat::CanTemp:
-        return canTemp(qint8(v));
-    case ValueFormat::Hours:
-        return hours(quint32(v));
-    case ValueFormat::Shortest:
-        return shortest(TmiBytes::readFloat(bytes));
-    case ValueFormat::CanSpeed:
-        return canSpeed(quint8(v));
-    case ValueFormat::Dbm:
-        return dbm(qint8(v));
-    case ValueFormat::Thousandths:
-        return fixed(v / 1000.0, 3);
-    case ValueFormat::AccelMagnitude:
-        return accelMagnitude(quint16(v));
-    case ValueFormat::Module2:
-        return module2(quint8(v));
-    case ValueFormat::DispCur:
-        return dispCur(quint8(v));
-    case ValueFormat::TahoMode:
-        return tahoMode(quint8(v));
-    case ValueFormat::TahoState:
-    case ValueFormat::TahoFlags:
-    case ValueFormat::AinfState:
-    case ValueFormat::CameraState:
-        return values(field, bytes).join(QStringLiteral(", "));
+    TextOut out;
+    TmiFieldText::write(out, field, bytes);
+    return out.take();
+}
+
+QString TmiFieldText::text(Text which)
+{
+    switch (which) {
+    case Text::NotAvailable:
+        return TmiFormat::notAvailable();
+    case Text::NoSignal:
+        return QCoreApplication::translate("TmiFormat", QT_TRANSLATE_NOOP("TmiFormat", "K4810_797"));
+    case Text::FuelUnit:
+        return QLatin1Char(' ') + QCoreApplication::translate("TmiFormat", QT_TRANSLATE_NOOP("TmiFormat", "K4810_852"));
+    case Text::TempUnit:
+        return QLatin1Char(' ') + QCoreApplication::translate("TmiFormat", QT_TRANSLATE_NOOP("TmiFormat", "K4810_017"));
+    case Text::SpeedUnit:
+        return QLatin1Char(' ') + QCoreApplication::translate("TmiFormat", QT_TRANSLATE_NOOP("TmiFormat", "K4810_853"));
     }
-    return QString::number(v);
+    return QString();
 }

@@ -5,7 +5,7 @@
 #include "telemetry/tmiformat.h"
 #include "telemetry/tmipage_vela2.h"
 #include "telemetry/tmitextbuffer.h"
-#include "telemetry/tmitextformat.h"
+#include "telemetry/tmitext.h"
 
 #include <QFileInfo>
 
@@ -35,14 +35,14 @@ QByteArray TmiKmlWriter::coordinates(qint32 longitude, qint32 latitude, qint32 a
     return QByteArray(text, point(text, longitude, latitude, altitude) - text);
 }
 
-bool TmiKmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
+bool TmiKmlWriter::write(const TmiDownloadList &pages, const TmiWriteOptions &options)
 {
     m_error.clear();
+    const QString &fileName = options.fileName;
+    const TmiExport::Progress &progress = options.progress;
     TmiFileSink out(fileName);
-    if (!out.open()) {
-        m_error = out.errorText();
-        return false;
-    }
+    if (!out.open())
+        return fail(out.errorText());
     using TmiExport::xmlTextUtf8;
     const int count = pages.count();
     const QString first = count ? TmiFormat::dateTime(pages.time(0)) : QString();
@@ -75,8 +75,8 @@ bool TmiKmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
     out.lit("\t\t\t<altitudeMode>absolute</altitudeMode>\r\n");
     out.lit("\t\t\t<coordinates>\r\n");
     for (int index = 0; index < count && !out.failed(); ++index) {
-        if (m_progress)
-            m_progress(index, count);
+        if (progress)
+            progress(index, count);
         qint32 longitude, latitude, altitude;
         if (pages.kind(index) == TmiDownloadList::F8 && pages.size(index) == F8Record::Size) {
             const quint8 *r = pages.data(index);
@@ -91,6 +91,8 @@ bool TmiKmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
             latitude = qint32(page.integer(kLatitudeField));
             altitude = qint32(page.integer(kAltitudeField));
         }
+        if (longitude == 0 && latitude == 0)
+            continue;
         char *p = out.space();
         p = point(p, longitude, latitude, altitude);
         *p++ = '\r';
@@ -102,11 +104,9 @@ bool TmiKmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
     out.lit("\t</Placemark>\r\n");
     out.lit("</Document>\r\n");
     out.lit("</kml>\r\n");
-    if (m_progress)
-        m_progress(count, count);
-    if (!out.commit()) {
-        m_error = out.errorText();
-        return false;
-    }
+    if (progress)
+        progress(count, count);
+    if (!out.commit())
+        return fail(out.errorText());
     return true;
 }

@@ -1,42 +1,33 @@
 #ifndef TMITABLEWRITER_H
 #define TMITABLEWRITER_H
 
-#include "telemetry/tmiexport.h"
+#include "telemetry/tmitablecolumns.h"
+#include "telemetry/tmiwriter.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-class TmiDownloadList;
-
 // The telemetry table: a semicolon-separated text in windows-1251 with
 // CR LF line ends, a header row of column titles, then one row per page
-// with the page view's text of every F8 field, in the F8 record's order.
-// Second-generation pages are written through the F8 fields they carry.
-class TmiTableWriter
+// with the windows' text of each column's field. The columns are those of
+// TmiTableColumns: the F8 set for a download of F6/F8 pages, the Vela2 set
+// (every field of the table, "n/a" where a page lacks it) as soon as the
+// download holds a second-generation page.
+class TmiTableWriter : public TmiWriter
 {
 public:
-    // The column count: one per F8 field.
+    // The column count of the F8 set: one per F8 field.
     static constexpr int ColumnCount = 56;
 
-    // The text keys of the column titles, in column order.
-    static const char *const *titleKeys();
-    // The titles in the host's texts.
-    static QStringList titles();
+    // The F8 set's title keys and titles, in column order.
+    static QStringList titles() { return TmiTableColumns::titles(TmiTableColumns::F8); }
 
-    void setProgress(TmiExport::Progress progress) { m_progress = std::move(progress); }
-
-    // Writes the header and every page, in list order, atomically: false
-    // (the file as it was, or none) with errorText() when it cannot be written.
-    bool write(const TmiDownloadList &pages, const QString &fileName);
-    QString errorText() const { return m_error; }
+    bool write(const TmiDownloadList &pages, const TmiWriteOptions &options) override;
 
     // A cell's text in the file: windows-1251, with no semicolon or line
     // break of its own (they would split the row).
     static QByteArray cell(const QString &text);
-
-private:
-    TmiExport::Progress m_progress;
-    QString m_error;
 };
 
 #endif // TMITABLEWRITER_H

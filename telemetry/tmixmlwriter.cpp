@@ -3,6 +3,7 @@
 #include "core/codepage.h"
 #include "telemetry/f8record.h"
 #include "telemetry/tmidownloadlist.h"
+#include "telemetry/tmipage_vela2.h"
 #include "telemetry/tmipiececache.h"
 #include "telemetry/tmitextbuffer.h"
 #include "telemetry/tmitextformat.h"
@@ -201,47 +202,17 @@ void numberElement(TmiTextBuffer &out, const char *tag, qint64 value)
 
 QByteArray TmiXmlWriter::escapeCaption(const QString &caption)
 {
-    QString out;
-    out.reserve(caption.size() + 8);
-    for (const QChar ch : caption) {
-        switch (ch.unicode()) {
-        case '&':
-            out += QLatin1String("&amp;");
-            break;
-        case ' ':
-            out += QLatin1String("&nbsp;");
-            break;
-        case '>':
-            out += QLatin1String("&gt;");
-            break;
-        case '<':
-            out += QLatin1String("&lt;");
-            break;
-        case '"':
-            out += QLatin1String("&quot;");
-            break;
-        case '\'':
-            out += QLatin1String("&apos;");
-            break;
-        case '!':
-            out += QStringLiteral("_%1_").arg(33);
-            break;
-        default:
-            out += ch.unicode() < 0x20 ? QStringLiteral("&nbsp;") : QString(ch);
-            break;
-        }
-    }
-    return CodePage::fromUnicode(out);
+    return TmiExport::caption(caption);
 }
 
-bool TmiXmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
+bool TmiXmlWriter::write(const TmiDownloadList &pages, const TmiWriteOptions &options)
 {
     m_error.clear();
-    TmiFileSink out(fileName);
-    if (!out.open()) {
-        m_error = out.errorText();
-        return false;
-    }
+    const TmiExport::Progress &progress = options.progress;
+    const TmiExport::Captions &captions = options.captions;
+    TmiFileSink out(options.fileName);
+    if (!out.open())
+        return fail(out.errorText());
     const TmiTextFormat format(&TmiExport::xmlText);
     QHash<quint16, QByteArray> eventNames;
     const int count = pages.count();
@@ -259,19 +230,19 @@ bool TmiXmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
     out.advanceTo(TmiText::xmlDateTime(p, count ? pages.time(count - 1) : 0));
     out.lit("\" vendor=\"QUARTOLINK\" version=\"2.0\"> \r\n");
 
-    numberElement(out, "nTimeZone", m_timeZone);
-    numberElement(out, "bTimeZone", m_daylightSaving ? 1 : 0);
+    numberElement(out, "nTimeZone", options.timeZone);
+    numberElement(out, "bTimeZone", options.daylightSaving ? 1 : 0);
     static const char *const inputTags[] = {"nameI1", "nameI2", "nameI3", "nameAin1"};
     for (int i = 0; i < 4; ++i)
-        captionElement(out, inputTags[i], m_captions.inputs[size_t(i)]);
+        captionElement(out, inputTags[i], captions.inputs[size_t(i)]);
     static const char *const shTags[] = {"nameSH1", "nameSH2", "nameSH3", "nameSH4"};
     for (int i = 0; i < 4; ++i)
-        captionElement(out, shTags[i], m_captions.shInputs[size_t(i)]);
-    captionElement(out, "nameO1", m_captions.outputs[0]);
-    captionElement(out, "nameO2", m_captions.outputs[1]);
+        captionElement(out, shTags[i], captions.shInputs[size_t(i)]);
+    captionElement(out, "nameO1", captions.outputs[0]);
+    captionElement(out, "nameO2", captions.outputs[1]);
     static const char *const tempTags[] = {"temperature1", "temperature2", "temperature3", "temperature4"};
     for (int i = 0; i < 4; ++i)
-        captionElement(out, tempTags[i], m_captions.temperatures[size_t(i)]);
+        captionElement(out, tempTags[i], captions.temperatures[size_t(i)]);
     numberElement(out, "countPage", count);
 
     // The elements of a page, each made from one field of the record.
@@ -298,11 +269,11 @@ bool TmiXmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
         w.out().put('"');
         w.close("number");
     });
-    add(kCode, [this, &eventNames](PageWriter &w) {
+    add(kCode, [&options, &eventNames](PageWriter &w) {
         const quint16 code = quint16(w.integer(kCode));
         auto name = eventNames.constFind(code);
         if (name == eventNames.constEnd())
-            name = eventNames.insert(code, TmiExport::xmlText(m_eventName ? m_eventName(code) : QString()));
+            name = eventNames.insert(code, TmiExport::xmlText(options.eventName ? options.eventName(code) : QString()));
         w.open("Code", kCode);
         w.out().lit("\r\n");
         w.childText("name", [&] { w.out().put(*name); });
@@ -404,17 +375,14 @@ bool TmiXmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
 
     std::vector<TmiPieceCache> caches(elements.size());
     PageWriter piece(out, format);
-    F8Record converted;
     for (int index = 0; index < count && !out.failed(); ++index) {
-        if (m_progress)
-            m_progress(index, count);
-        const quint8 *record;
-        if (pages.kind(index) == TmiDownloadList::F8 && pages.size(index) == F8Record::Size) {
-            record = pages.data(index);
-        } else {
-            converted = pages.f8(index);
-            record = converted.data();
+        if (progress)
+            progress(index, count);
+        if (pages.kind(index) != TmiDownloadList::F8) {
+            writeVela2Page(out, pages.data(index), pages.size(index));
+            continue;
         }
+        const quint8 *record = pages.data(index); // an F8 page is held as its 128 bytes
         piece.setRecord(record);
         out.lit("\t<Page page=\"");
         out.advanceTo(TmiText::decimal(out.space(), index));
@@ -430,11 +398,86 @@ bool TmiXmlWriter::write(const TmiDownloadList &pages, const QString &fileName)
         out.lit("\t</Page>\r\n");
     }
     out.lit("</TMI>\r\n");
-    if (m_progress)
-        m_progress(count, count);
-    if (!out.commit()) {
-        m_error = out.errorText();
-        return false;
-    }
+    if (progress)
+        progress(count, count);
+    if (!out.commit())
+        return fail(out.errorText());
     return true;
+}
+
+namespace {
+
+// "\t\t<Name>value</Name>": the raw value of a member, integers in decimal
+// (signed as the wire type says), floats in their shortest form.
+void memberElement(TmiTextBuffer &out, int member, const quint8 *bytes)
+{
+    const FieldRef &field = FieldTable::member(member);
+    const char *name = FieldTable::memberName(member);
+    const qsizetype nameLength = qsizetype(std::strlen(name));
+    out.lit("\t\t<");
+    out.put(name, nameLength);
+    out.put('>');
+    if (field.type == WireType::F32)
+        out.advanceTo(TmiText::shortest(out.space(), TmiBytes::readFloat(bytes)));
+    else
+        out.advanceTo(TmiText::decimal(out.space(), TmiBytes::readInteger(field.type, bytes)));
+    out.lit("</");
+    out.put(name, nameLength);
+    out.lit(">\r\n");
+}
+
+void numberAttribute(TmiTextBuffer &out, const char *name, qint64 value)
+{
+    out.put(' ');
+    out.put(name, qsizetype(std::strlen(name)));
+    out.lit("=\"");
+    out.advanceTo(TmiText::decimal(out.space(), value));
+    out.put('"');
+}
+
+} // namespace
+
+void TmiXmlWriter::writeVela2Page(TmiTextBuffer &out, const quint8 *record, int length)
+{
+    const TmiPage_Vela2 page(record, length);
+    const FullRecord &full = page.fullRecord();
+    if (page.mode() == TmiPage_Vela2::Extended) {
+        const ExtendedRecord &e = page.extendedRecord();
+        out.lit("\t<Page");
+        numberAttribute(out, "type", ExtendedRecord::Type);
+        numberAttribute(out, "size", e.declaredSize());
+        numberAttribute(out, "stVer", e.stVer());
+        numberAttribute(out, "stSize", e.stSize());
+        numberAttribute(out, "hVer", e.hVer());
+        numberAttribute(out, "hSize", e.hSize());
+        out.lit(">\r\n");
+        for (const F8Field &f : ExtendedLayout::fields) {
+            const FieldRef &field = FieldTable::member(f.member);
+            if (page.isPresent(field))
+                memberElement(out, f.member, full.at(field));
+        }
+        for (const DynamicElement &d : page.dynamicElements()) {
+            out.lit("\t\t<Dynamic");
+            numberAttribute(out, "type", d.type);
+            numberAttribute(out, "size", d.size);
+            // A text is cut at its first NUL and escaped: a quote or '<' in a
+            // driver's name cannot break the line.
+            out.lit(" value=\"");
+            out.put(TmiExport::xmlText(d.valueText()));
+            out.lit("\"/>\r\n");
+        }
+    } else {
+        out.lit("\t<Page");
+        numberAttribute(out, "type", page.type());
+        numberAttribute(out, "generation", page.generation());
+        out.lit(">\r\n");
+        for (int bit = 0; bit < FieldTable::RowCount; ++bit) {
+            if (!page.isPresent(bit))
+                continue;
+            const int first = FieldTable::firstMember(bit);
+            for (int m = first; m < first + FieldTable::memberCount(bit); ++m)
+                memberElement(out, m, full.at(FieldTable::member(m)));
+        }
+    }
+    out.lit("\t</Page>\r\n");
 }

@@ -1,48 +1,39 @@
 #ifndef TMIXMLWRITER_H
 #define TMIXMLWRITER_H
 
-#include "telemetry/tmiexport.h"
+#include "telemetry/tmiwriter.h"
 
 #include <QByteArray>
 #include <QString>
 
-class TmiDownloadList;
+class TmiTextBuffer;
 
 // The telemetry text file: an XML file in windows-1251 with CR LF line
-// ends, root TMI, a header of captions and one Page element per page with
-// each F8 field as an element carrying the raw value in its Value
-// attribute and the page view's text in its content or child elements.
-// Second-generation pages are written through the F8 fields they carry.
-class TmiXmlWriter
+// ends, root TMI, a header of captions, then one Page element per page in
+// the form of the page's kind:
+//
+// - F6/F8 pages: <Page page="index">, each F8 field as an element carrying
+//   the raw value in its Value attribute and the page view's text in its
+//   content or child elements;
+// - second-generation pages: <Page type="176" generation="20"> with one
+//   element per field the page carries, named as in the field table and
+//   holding the raw value (a masked record), or <Page type="177" size=..
+//   stVer=.. stSize=.. hVer=.. hSize=..> with the extended record's sixteen
+//   fixed fields and one Dynamic line per dynamic element.
+//
+// TmiTextFile reads both back; it tells the kinds apart by the Page line.
+class TmiXmlWriter : public TmiWriter
 {
 public:
-    void setCaptions(const TmiExport::Captions &captions) { m_captions = captions; }
-    void setTimeZone(int hours, bool daylightSaving)
-    {
-        m_timeZone = hours;
-        m_daylightSaving = daylightSaving;
-    }
-    // Asked once per distinct event code of the pages.
-    void setEventNames(TmiExport::EventName eventName) { m_eventName = std::move(eventName); }
-    void setProgress(TmiExport::Progress progress) { m_progress = std::move(progress); }
+    bool write(const TmiDownloadList &pages, const TmiWriteOptions &options) override;
 
-    // Writes every page, in list order, atomically: false (the file as it
-    // was, or none) with errorText() when the file cannot be written.
-    bool write(const TmiDownloadList &pages, const QString &fileName);
-    QString errorText() const { return m_error; }
-
-    // A caption as the header holds it, each character escaped once: "&"
-    // as "&amp;", space "&nbsp;", ">" "&gt;", "<" "&lt;", '"' "&quot;",
-    // "'" "&apos;", "!" "_33_"; in windows-1251.
+    // A caption as the header holds it (TmiExport::caption): each character
+    // escaped once, "&" as "&amp;", space "&nbsp;", ">" "&gt;", "<" "&lt;",
+    // '"' "&quot;", "'" "&apos;", "!" "_33_"; in windows-1251.
     static QByteArray escapeCaption(const QString &caption);
 
-private:
-    TmiExport::Captions m_captions;
-    int m_timeZone = 0;
-    bool m_daylightSaving = false;
-    TmiExport::EventName m_eventName;
-    TmiExport::Progress m_progress;
-    QString m_error;
+    // The Page element of a second-generation record (from its type byte).
+    static void writeVela2Page(TmiTextBuffer &out, const quint8 *record, int length);
 };
 
 #endif // TMIXMLWRITER_H

@@ -148,21 +148,25 @@ QString XmlNames::decodeName(const QString &encoded)
     return out;
 }
 
-void XmlNames::appendEscaped(QByteArray &out, QStringView text, bool attribute)
+namespace {
+
+// The escaping rule of element text and attribute values, whatever the
+// encoding: wide (the character and the one after it, for a surrogate pair)
+// appends a character from U+0080 on and returns how many it took.
+template<typename Wide>
+void escapeInto(QByteArray &out, QStringView text, bool attribute, Wide wide)
 {
     const qsizetype n = text.size();
     const QChar *p = text.data();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t ch = p[i].unicode();
         if (ch >= 0x80) {
-            if (QChar::isHighSurrogate(ch) && i + 1 < n && p[i + 1].isLowSurrogate()) {
-                out.append('?'); // outside the code page
-                ++i;
-            } else if (ch == 0xFFFE || ch == 0xFFFF) {
-                out.append('?');
-            } else {
-                out.append(CodePage::encode(ch));
-            }
+            if (ch == 0xFFFE || ch == 0xFFFF || (QChar::isLowSurrogate(ch)))
+                out.append('?'); // not a character XML can carry
+            else if (QChar::isHighSurrogate(ch))
+                i += wide(out, ch, i + 1 < n ? p[i + 1].unicode() : char16_t(0)) - 1;
+            else
+                wide(out, ch, char16_t(0));
             continue;
         }
         switch (ch) {
@@ -190,11 +194,45 @@ void XmlNames::appendEscaped(QByteArray &out, QStringView text, bool attribute)
     }
 }
 
+} // namespace
+
+void XmlNames::appendEscaped(QByteArray &out, QStringView text, bool attribute)
+{
+    escapeInto(out, text, attribute, [](QByteArray &o, char16_t ch, char16_t next) {
+        if (QChar::isHighSurrogate(ch)) {
+            o.append('?'); // outside the code page
+            return QChar::isLowSurrogate(next) ? 2 : 1;
+        }
+        o.append(CodePage::encode(ch));
+        return 1;
+    });
+}
+
 QByteArray XmlNames::escaped(QStringView text, bool attribute)
 {
     QByteArray out;
     out.reserve(text.size());
     appendEscaped(out, text, attribute);
+    return out;
+}
+
+QByteArray XmlNames::escapedUtf8(QStringView text, bool attribute)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    escapeInto(out, text, attribute, [](QByteArray &o, char16_t ch, char16_t next) {
+        if (QChar::isHighSurrogate(ch)) {
+            if (!QChar::isLowSurrogate(next)) {
+                o.append('?'); // half a pair
+                return 1;
+            }
+            const char16_t pair[2] = {ch, next};
+            o.append(QStringView(pair, 2).toUtf8());
+            return 2;
+        }
+        o.append(QStringView(&ch, 1).toUtf8());
+        return 1;
+    });
     return out;
 }
 

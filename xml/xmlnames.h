@@ -37,6 +37,8 @@ public:
     // carry, and a character outside the code page, becomes '?'.
     static void appendEscaped(QByteArray &out, QStringView text, bool attribute);
     static QByteArray escaped(QStringView text, bool attribute);
+    // The same rule for a file in UTF-8 (every character kept).
+    static QByteArray escapedUtf8(QStringView text, bool attribute);
 
     // True when the name can stand in a file as an attribute name as it is.
     static bool isWritableAttributeName(QStringView name);

@@ -202,7 +202,7 @@ int downloadThroughTheWindow(int pages, const QString &suffix, const QString &fo
     const qint64 before = statusKb("VmRSS:");
     const double ms = timeMs([&] {
         start->second.second();
-        while (window->downloadState() != orv_FormTmi_K4810::DownloadIdle)
+        while (window->downloadState() != TmiDownload::State::Idle)
             QCoreApplication::processEvents(QEventLoop::AllEvents);
     });
     const double peakMb = (statusKb("VmHWM:") - before) / 1024.0;
@@ -264,23 +264,21 @@ int main(int argc, char **argv)
         const char *suffix;
         std::function<bool(const QString &)> write;
     };
+    TmiWriteOptions options;
+    options.captions = captions;
+    options.timeZone = 3;
+    options.eventName = [](quint16 code) { return QStringLiteral("Event %1").arg(code); };
+    options.identifier = QStringLiteral("354810061234567");
+    auto writeWith = [&](TmiWriter &&writer, const QString &path) {
+        TmiWriteOptions o = options;
+        o.fileName = path;
+        return writer.write(list, o);
+    };
     const std::vector<Output> outputs = {
-        {"XML text file", "xml",
-         [&](const QString &path) {
-             TmiXmlWriter w;
-             w.setCaptions(captions);
-             w.setTimeZone(3, false);
-             w.setEventNames([](quint16 code) { return QStringLiteral("Event %1").arg(code); });
-             return w.write(list, path);
-         }},
-        {"table", "csv", [&](const QString &path) { return TmiTableWriter().write(list, path); }},
-        {".tmi file", "tmi",
-         [&](const QString &path) {
-             TmiBinWriter w;
-             w.setIdentifier(QStringLiteral("354810061234567"));
-             return w.write(list, path);
-         }},
-        {"KML track", "kml", [&](const QString &path) { return TmiKmlWriter().write(list, path); }},
+        {"XML text file", "xml", [&](const QString &path) { return writeWith(TmiXmlWriter(), path); }},
+        {"table", "csv", [&](const QString &path) { return writeWith(TmiTableWriter(), path); }},
+        {".tmi file", "tmi", [&](const QString &path) { return writeWith(TmiBinWriter(), path); }},
+        {"KML track", "kml", [&](const QString &path) { return writeWith(TmiKmlWriter(), path); }},
     };
 
     std::printf("%-14s %9s %10s %12s %10s %8s %10s %8s %10s\n", "writer", "MB", "ms", "pages/s", "same bytes",

@@ -5,6 +5,7 @@
 #include "host/simulator/services/telemetry/telemetryservice.h"
 #include "host/simulator/services/telemetry/trackerrecords.h"
 #include "host/simulator/services/telemetry/tripgenerator.h"
+#include "host/simulator/simulatedtracker.h"
 #include "telemetry/fieldtable.h"
 #include "telemetry/orv_tmipage_f8.h"
 #include "telemetry/tmipage_vela2.h"
@@ -12,6 +13,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -38,6 +40,9 @@ private slots:
     void f8AndF6RecordsDecode();
     void secondGenerationRecordsDecode();
     void bigTripsCostNoMemory();
+    void mileageFromTheHost_data();
+    void mileageFromTheHost();
+    void everyFieldOnRequest();
 };
 
 void tst_TelemetryService::tripIsContinuous()
@@ -186,6 +191,75 @@ void tst_TelemetryService::bigTripsCostNoMemory()
     QCOMPARE(last.time, kEnd);
     QVERIFY(last.run > 184230.0f);
     QCOMPARE(trip.firstAtOrAfter(trip.firstTime() + 30 * 500000), 500001);
+}
+
+void tst_TelemetryService::mileageFromTheHost_data()
+{
+    QTest::addColumn<float>("km");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("1234.5 km") << 1234.5f << true;
+    QTest::newRow("a truck's lifetime") << 1850000.0f << true;
+    QTest::newRow("zero") << 0.0f << true;
+    QTest::newRow("negative") << -5.0f << false;
+    QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << false;
+}
+
+void tst_TelemetryService::mileageFromTheHost()
+{
+    // 2082 carries the odometer as a float: the next page counts on from it.
+    QFETCH(float, km);
+    QFETCH(bool, taken);
+    TelemetryService service;
+    service.setRecording(false);
+    service.setTrip(100, kEnd);
+    SimulatedTracker tracker(nullptr);
+    const float before = service.trip().page(100).run;
+    PluginMessage request;
+    request.msgId = HostMessages::SetMileage;
+    request.direction = HostMessages::Direction::ToHost;
+    request.p1 = MessageArg::byteBlock(QByteArray(reinterpret_cast<const char *>(&km), 4));
+    QCOMPARE(service.handleRequest(request, tracker), taken ? 1 : 0);
+    QCOMPARE(service.trip().pageCount(), taken ? 101 : 100);
+    QCOMPARE(service.trip().page(100).run, before); // what was recorded stays
+    if (!taken)
+        return;
+    const TripPage set = service.trip().page(101);
+    QCOMPARE(set.code, uint16_t(31));
+    QVERIFY2(std::fabs(double(set.run) - (double(km) + double(set.way))) < 0.25, qPrintable(QString::number(set.run)));
+    // ... and the pages after it go on from there.
+    service.trip().catchUp(service.trip().lastTime() + 95);
+    QCOMPARE(service.trip().pageCount(), 104);
+    for (int n = 102; n <= 104; ++n) {
+        const TripPage p = service.trip().page(n);
+        const TripPage previous = service.trip().page(n - 1);
+        QVERIFY(std::fabs(double(p.run) - double(previous.run) - double(p.way)) < 0.25);
+    }
+}
+
+void tst_TelemetryService::everyFieldOnRequest()
+{
+    TelemetryService service;
+    service.setRecording(false);
+    service.setTrip(100, kEnd);
+    service.setSecondGeneration(true);
+    service.setAllFields(true);
+    const QByteArray rec = service.record(41);
+    TmiPage_Vela2 page(rec.constData(), rec.size());
+    QCOMPARE(rec.size(), 34 + FieldTable::RecordSize);
+    for (int bit = 0; bit < FieldTable::RowCount; ++bit)
+        QVERIFY2(page.isPresent(bit), qPrintable(QString::number(bit)));
+    // Every group of the display has values.
+    QCOMPARE(page.integer(FieldTable::field("TiresNum30")), qint64(30));
+    QVERIFY(page.integer(FieldTable::field("TiresPres7")) > 0);
+    QVERIFY(page.integer(FieldTable::field("LevelRS485_16")) > 0);
+    QVERIFY(page.integer(FieldTable::field("AccelModule")) > 0);
+    QVERIFY(page.integer(FieldTable::field("AinfStopID")) > 0);
+    QCOMPARE(page.integer(FieldTable::field("CameraState")), qint64(3));
+    QCOMPARE(page.integer(FieldTable::field("TahoOdometer")), qint64(uint32_t(service.trip().page(41).run)));
+    // Without the option, the fleet's selection.
+    service.setAllFields(false);
+    const QByteArray fleet = service.record(41);
+    QVERIFY(!TmiPage_Vela2(fleet.constData(), fleet.size()).isPresent(QStringLiteral("TiresNum30")));
 }
 
 QTEST_GUILESS_MAIN(tst_TelemetryService)

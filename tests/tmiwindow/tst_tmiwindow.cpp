@@ -15,7 +15,6 @@
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -260,6 +259,8 @@ private slots:
     void cancelWritesNoFile();
     void unreadablePageStopsTheDownload();
     void unwritableFileIsReported();
+    void unansweredRequestIsReported();
+    void afterCancelTheNextPageIsShown();
     void closingEndsTheDownload();
 
 private:
@@ -456,9 +457,9 @@ void tst_TmiWindow::pageKinds()
     if (view == QLatin1String("page_Vela2")) {
         QCOMPARE(label("label_Vela2_NumPage"), number);
         QCOMPARE(label("label_Vela2_Valid"), QStringLiteral("K4810_001"));
-        auto *list = widget<QListWidget>("listWidget_Vela2");
-        QVERIFY(list->count() >= 1);
-        QCOMPARE(list->item(0)->text(), QStringLiteral("NumPage: ") + number);
+        // The display shows the fields the page carries, "n/a" for the others.
+        QCOMPARE(label("value_NumPage"), number);
+        QCOMPARE(label("value_GSM"), QStringLiteral("n/a"));
     }
 }
 
@@ -824,11 +825,11 @@ void tst_TmiWindow::download()
     setInterval(first, last);
     m_chosenFile = m_dir.filePath(QStringLiteral("interval"));
     press("BtnSaveToExcel");
-    QCOMPARE(m_window->downloadState(), insideSend ? orv_FormTmi_K4810::DownloadLastPage
-                                                   : orv_FormTmi_K4810::DownloadStarted);
+    QCOMPARE(m_window->downloadState(), insideSend ? TmiDownload::State::WaitingLast
+                                                   : TmiDownload::State::WaitingFirst);
     QVERIFY(!widget("BtnGetCurrent")->isEnabled());
     QVERIFY(widget("BtnSaveCancel")->isEnabled());
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->downloadState(), TmiDownload::State::Idle, 60000);
     QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
     QCOMPARE(label("label_Status"), QStringLiteral("K4810_651"));
     QVERIFY(widget("BtnGetCurrent")->isEnabled());
@@ -861,7 +862,7 @@ void tst_TmiWindow::downloadWithTheLastPageRightAfterTheFirst()
     setInterval(QDateTime(QDate(2024, 1, 15), QTime(13, 5, 0)), QDateTime(QDate(2024, 1, 15), QTime(13, 5, 30)));
     m_chosenFile = m_dir.filePath(QStringLiteral("two.csv"));
     press("BtnSaveToExcel");
-    QTRY_COMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle);
+    QTRY_COMPARE(m_window->downloadState(), TmiDownload::State::Idle);
     QVERIFY(requestsOf(OrvMsg::ReadPageByNumber).empty());
     QCOMPARE(downloadNumbers(m_chosenFile), (QList<quint32>{1, 2}));
 }
@@ -889,7 +890,7 @@ void tst_TmiWindow::downloadOfSecondGenerationPages()
     setInterval(QDateTime(QDate(2024, 1, 15), QTime(13, 5, 30)), QDateTime(QDate(2024, 1, 15), QTime(13, 9, 0)));
     m_chosenFile = m_dir.filePath(QStringLiteral("extended.tmi"));
     press("BtnSaveFileToServer");
-    QTRY_COMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle);
+    QTRY_COMPARE(m_window->downloadState(), TmiDownload::State::Idle);
     QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
     const QByteArray file = TestFiles::read(m_chosenFile);
     QCOMPARE(TestPages::get16(file, 19), quint16(8)); // pages 2 .. 9
@@ -912,9 +913,9 @@ void tst_TmiWindow::downloadRequestsLeaveFromTheEventLoop()
     m_chosenFile = m_dir.filePath(QStringLiteral("queued.csv"));
     press("BtnSaveToExcel");
     QCOMPARE(requestIds(), QList<uint32_t>{OrvMsg::StartInterval});
-    QCOMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadLastPage);
+    QCOMPARE(m_window->downloadState(), TmiDownload::State::WaitingLast);
     QCOMPARE(m_window->downloadList().count(), 1);
-    QTRY_COMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle);
+    QTRY_COMPARE(m_window->downloadState(), TmiDownload::State::Idle);
     QCOMPARE(downloadNumbers(m_chosenFile).size(), 9);
 }
 
@@ -931,14 +932,14 @@ void tst_TmiWindow::downloadLetsTheEventLoopRun()
     int turns = 0;
     QTimer tick;
     connect(&tick, &QTimer::timeout, this, [&] {
-        if (m_window->downloadState() == orv_FormTmi_K4810::DownloadPages)
+        if (m_window->downloadState() == TmiDownload::State::WaitingPages)
             ++turns;
     });
     tick.start(0);
     setInterval(QDateTime(QDate(2024, 1, 15), QTime(13, 5, 0)), QDateTime(QDate(2024, 1, 15), QTime(21, 24, 30)));
     m_chosenFile = m_dir.filePath(QStringLiteral("slow.csv"));
     press("BtnSaveToExcel");
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->downloadState(), TmiDownload::State::Idle, 30000);
     QCOMPARE(downloadNumbers(m_chosenFile).size(), 1000);
     QVERIFY2(turns >= 3, qPrintable(QString::number(turns)));
     QVERIFY(g_maxDepth <= 2);
@@ -949,17 +950,17 @@ void tst_TmiWindow::fileDialogStartsInTheDataDirectory_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("filter");
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("output");
     QTest::newRow("text file") << QStringLiteral("BtnSaveToFile") << QStringLiteral("K4810_585") << QStringLiteral("*.xml")
-                               << int(orv_FormTmi_K4810::OutputXml);
+                               << QStringLiteral("xml");
     QTest::newRow("table") << QStringLiteral("BtnSaveToExcel") << QStringLiteral("K4810_585") << QStringLiteral("*.csv")
-                           << int(orv_FormTmi_K4810::OutputTable);
+                           << QStringLiteral("csv");
     QTest::newRow("telemetry file") << QStringLiteral("BtnSaveFileToServer") << QStringLiteral("K4810_584")
-                                    << QStringLiteral("*.tmi") << int(orv_FormTmi_K4810::OutputTelemetryFile);
+                                    << QStringLiteral("*.tmi") << QStringLiteral("tmi");
     QTest::newRow("menu: telemetry file") << QStringLiteral("Menu_TMI") << QStringLiteral("K4810_584")
-                                          << QStringLiteral("*.tmi") << int(orv_FormTmi_K4810::OutputTelemetryFile);
+                                          << QStringLiteral("*.tmi") << QStringLiteral("tmi");
     QTest::newRow("menu: Google Earth") << QStringLiteral("Menu_Google") << QStringLiteral("K4810_584")
-                                        << QStringLiteral("*.kml") << int(orv_FormTmi_K4810::OutputKml);
+                                        << QStringLiteral("*.kml") << QStringLiteral("kml");
 }
 
 void tst_TmiWindow::fileDialogStartsInTheDataDirectory()
@@ -967,7 +968,7 @@ void tst_TmiWindow::fileDialogStartsInTheDataDirectory()
     QFETCH(QString, button);
     QFETCH(QString, caption);
     QFETCH(QString, filter);
-    QFETCH(int, kind);
+    QFETCH(QString, output);
     const QString paths[4] = {m_dir.filePath(QStringLiteral("data")), QString(), QString(), QString()};
     deliver(OrvMsg::WorkingPaths, addr(paths));
     if (button.startsWith(QLatin1String("Menu")))
@@ -975,10 +976,10 @@ void tst_TmiWindow::fileDialogStartsInTheDataDirectory()
     else
         press(qPrintable(button));
     QCOMPARE(m_chooserCalls, QStringList{caption + '|' + paths[0] + '|' + filter});
-    QCOMPARE(int(m_window->outputKind()), kind);
+    QCOMPARE(m_window->outputId(), output);
     // Cancelled: nothing more.
     QVERIFY(g_requests.empty());
-    QCOMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle);
+    QCOMPARE(m_window->downloadState(), TmiDownload::State::Idle);
 }
 
 void tst_TmiWindow::endBeforeStartSendsNothing()
@@ -1013,7 +1014,7 @@ void tst_TmiWindow::lastPageNotAfterTheFirst()
     press("BtnSaveToFile");
     QTRY_COMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0], QStringLiteral("K4810_583|K4810_1612"));
-    QCOMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle);
+    QCOMPARE(m_window->downloadState(), TmiDownload::State::Idle);
     QVERIFY(requestsOf(OrvMsg::ReadPageByNumber).empty());
     QVERIFY(!QFileInfo::exists(m_chosenFile));
     QVERIFY(widget("BtnSaveToFile")->isEnabled());
@@ -1046,7 +1047,7 @@ void tst_TmiWindow::cancelWritesNoFile()
     m_window->findChild<QAction *>(QStringLiteral("Menu_Google"))->trigger();
     QTRY_VERIFY(!late.isEmpty());
     press("BtnSaveCancel");
-    QCOMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle);
+    QCOMPARE(m_window->downloadState(), TmiDownload::State::Idle);
     QVERIFY(label("label_Status").isEmpty());
     QVERIFY(widget("BtnSaveToFile")->isEnabled());
     // The late answer is not taken for a page the user asked for.
@@ -1070,7 +1071,7 @@ void tst_TmiWindow::unreadablePageStopsTheDownload()
     m_chosenFile = m_dir.filePath(QStringLiteral("broken.tmi"));
     press("BtnSaveFileToServer");
     QTRY_COMPARE(m_messages, QStringList{QStringLiteral("K4810_583|K4810_1613")});
-    QCOMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle);
+    QCOMPARE(m_window->downloadState(), TmiDownload::State::Idle);
     QCOMPARE(requestsOf(OrvMsg::ReadPageByNumber).back().number, 5u);
     QVERIFY(!QFileInfo::exists(m_chosenFile));
 }
@@ -1083,9 +1084,49 @@ void tst_TmiWindow::unwritableFileIsReported()
     press("BtnSaveToFile");
     QTRY_COMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages[0].startsWith(QStringLiteral("K4810_583|K4810_1610")), qPrintable(m_messages[0]));
-    QCOMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle);
+    QCOMPARE(m_window->downloadState(), TmiDownload::State::Idle);
     QVERIFY(label("label_Status").isEmpty());
     QVERIFY(widget("BtnSaveToFile")->isEnabled());
+}
+
+void tst_TmiWindow::unansweredRequestIsReported()
+{
+    // The tracker never answers the request for page 5 (an empty answer is
+    // dropped before it reaches the window): the download ends with a message.
+    m_tracker.store(TestPages::route(20, 1705323900, 1));
+    g_answer = [this](const Request &r) {
+        if (r.msgId != OrvMsg::ReadPageByNumber || r.number != 5)
+            m_tracker.answer(r);
+    };
+    m_window->download()->setTimeout(50);
+    setInterval(QDateTime(QDate(2024, 1, 15), QTime(13, 5, 0)), QDateTime(QDate(2024, 1, 15), QTime(13, 14, 0)));
+    m_chosenFile = m_dir.filePath(QStringLiteral("silent.xml"));
+    press("BtnSaveToFile");
+    QTRY_COMPARE(m_messages, QStringList{QStringLiteral("K4810_583|K4810_1925")});
+    QCOMPARE(m_window->downloadState(), TmiDownload::State::Idle);
+    QVERIFY(widget("BtnSaveToFile")->isEnabled());
+    QVERIFY(!widget("BtnSaveCancel")->isEnabled());
+    QVERIFY(label("label_Status").isEmpty());
+    QVERIFY(!QFileInfo::exists(m_chosenFile));
+}
+
+void tst_TmiWindow::afterCancelTheNextPageIsShown()
+{
+    // The request in flight when the user cancels is never answered; the
+    // page the user asks for next is shown, not taken for its answer.
+    m_tracker.store(TestPages::route(20, 1705323900, 1));
+    g_answer = [this](const Request &r) {
+        if (r.msgId != OrvMsg::ReadPageByNumber)
+            m_tracker.answer(r);
+    };
+    setInterval(QDateTime(QDate(2024, 1, 15), QTime(13, 5, 0)), QDateTime(QDate(2024, 1, 15), QTime(13, 14, 0)));
+    m_chosenFile = m_dir.filePath(QStringLiteral("cancelled.csv"));
+    press("BtnSaveToExcel");
+    QTRY_VERIFY(!requestsOf(OrvMsg::ReadPageByNumber).empty());
+    press("BtnSaveCancel");
+    press("BtnGetCurrent");
+    QTRY_COMPARE(label("label_F8_NumPage"), QStringLiteral("20"));
+    QCOMPARE(shownView()->objectName(), QStringLiteral("page_F8"));
 }
 
 void tst_TmiWindow::closingEndsTheDownload()
@@ -1104,7 +1145,7 @@ void tst_TmiWindow::closingEndsTheDownload()
     QTRY_VERIFY(!late.isEmpty());
     press("BtnClose");
     QVERIFY(!m_window->isVisible());
-    QCOMPARE(m_window->downloadState(), orv_FormTmi_K4810::DownloadIdle);
+    QCOMPARE(m_window->downloadState(), TmiDownload::State::Idle);
     open();
     deliverPage(late);
     QCOMPARE(shownView()->objectName(), QStringLiteral("page_Null"));

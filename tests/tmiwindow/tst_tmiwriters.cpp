@@ -10,6 +10,7 @@
 #include "telemetry/tmidownloadlist.h"
 #include "telemetry/tmiformat.h"
 #include "telemetry/tmikmlwriter.h"
+#include "telemetry/tmioutputs.h"
 #include "telemetry/tmipage_vela.h"
 #include "telemetry/tmitablewriter.h"
 #include "telemetry/tmitextbuffer.h"
@@ -67,6 +68,17 @@ QString tool(const QString &name)
     return QStandardPaths::findExecutable(name);
 }
 
+// Writes the pages with a writer; the options name the file.
+bool writeFile(TmiWriter &&writer, const TmiDownloadList &pages, const QString &path, QString *error = nullptr,
+               TmiWriteOptions options = {})
+{
+    options.fileName = path;
+    const bool ok = writer.write(pages, options);
+    if (error)
+        *error = writer.errorText();
+    return ok;
+}
+
 } // namespace
 
 class tst_TmiWriters : public QObject
@@ -76,7 +88,7 @@ class tst_TmiWriters : public QObject
 private slots:
     void fixedRoundsAsQtDoes_data();
     void fixedRoundsAsQtDoes();
-    void fieldTextsMatchThePageView();
+    void tableCellsAreThePageViewTexts();
     void coordinateLine_data();
     void coordinateLine();
     void captionEscaping_data();
@@ -84,12 +96,12 @@ private slots:
     void xmlFile();
     void tableFile();
     void tmiFileIsTheReferenceLayout();
-    void recordChecksumIsTheReferenceOne();
     void kmlFile();
+    void kmlLeavesOutPagesWithoutCoordinates();
     void unwritableFile_data();
     void unwritableFile();
     void downloadListIsCompact();
-    void secondGenerationPagesInTheF8Outputs();
+    void secondGenerationPagesInTheirOwnForm();
 
 private:
     QTemporaryDir m_dir;
@@ -139,11 +151,12 @@ void tst_TmiWriters::fixedRoundsAsQtDoes()
     }
 }
 
-void tst_TmiWriters::fieldTextsMatchThePageView()
+void tst_TmiWriters::tableCellsAreThePageViewTexts()
 {
-    // Every F8 field of many records: random bytes, and values at the edges
-    // of the formats.
-    const TmiTextFormat format([](const QString &text) { return CodePage::fromUnicode(text); });
+    // Every F8 field of many records, written into a table: each cell is
+    // the page view's text, in windows-1251, however the writer keeps the
+    // texts of the page before. Random bytes, runs of equal records, and
+    // values at the edges of the formats.
     QList<F8Record> records;
     QRandomGenerator random(99);
     for (int i = 0; i < 400; ++i) {
@@ -152,6 +165,8 @@ void tst_TmiWriters::fieldTextsMatchThePageView()
             r.data()[b] = quint8(random.bounded(256));
         r.data()[0] = F8Record::Type;
         records << r;
+        if (i % 50 == 0)
+            records << r << r;
     }
     F8Record edges;
     edges.data()[0] = F8Record::Type;
@@ -170,17 +185,26 @@ void tst_TmiWriters::fieldTextsMatchThePageView()
     edges.setInteger(FieldTable::field("Time"), 951782400); // 2000-02-29
     records << edges;
 
-    for (const F8Record &r : records) {
-        const TmiPage_Vela page(r);
-        for (const F8Field &f : F8Layout::fields) {
-            const FieldRef &field = FieldTable::member(f.member);
-            TmiTextBuffer out;
-            format.value(out, field, r.data() + f.offset);
-            const QByteArray expected = CodePage::fromUnicode(page.text(field));
-            if (out.contents() != expected)
-                QFAIL(qPrintable(QStringLiteral("%1: \"%2\", the page view shows \"%3\"")
+    TmiDownloadList pages;
+    for (const F8Record &r : records)
+        pages.appendF8(r);
+    const QString path = m_dir.filePath(QStringLiteral("texts.csv"));
+    QString error;
+    QVERIFY2(writeFile(TmiTableWriter(), pages, path, &error), qPrintable(error));
+    const QList<QByteArray> rows = TestFiles::read(path).split('\n');
+    QCOMPARE(rows.size(), records.size() + 2);
+    for (int i = 0; i < records.size(); ++i) {
+        const QList<QByteArray> cells = rows[i + 1].chopped(1).split(';');
+        QCOMPARE(cells.size(), TmiTableWriter::ColumnCount);
+        const TmiPage_Vela page(records[i]);
+        for (int c = 0; c < TmiTableWriter::ColumnCount; ++c) {
+            const F8Field &f = F8Layout::fields[size_t(c)];
+            const QByteArray expected = TmiTableWriter::cell(page.text(FieldTable::member(f.member)));
+            if (cells[c] != expected)
+                QFAIL(qPrintable(QStringLiteral("page %1, %2: \"%3\", the page view shows \"%4\"")
+                                     .arg(i)
                                      .arg(QLatin1String(FieldTable::memberName(f.member)),
-                                          QString::fromLatin1(out.contents()), page.text(field))));
+                                          QString::fromLatin1(cells[c]), QString::fromLatin1(expected))));
         }
     }
 }
@@ -248,21 +272,22 @@ void tst_TmiWriters::xmlFile()
     points[2].code = 7;
     const TmiDownloadList pages = listOf(points);
 
-    TmiXmlWriter writer;
-    TmiExport::Captions captions;
+    TmiWriteOptions options;
+    TmiExport::Captions &captions = options.captions;
     captions.inputs = {QStringLiteral("A&B"), QStringLiteral("A B"), QStringLiteral("Дверь"), QStringLiteral("Fuel!")};
     captions.shInputs = {QStringLiteral("SH1"), QStringLiteral("SH2"), QStringLiteral("SH3"), QStringLiteral("SH4")};
     captions.outputs = {QStringLiteral("output 1"), QStringLiteral("Siren <loud>")};
     captions.temperatures = {QStringLiteral("T1"), QStringLiteral("T2"), QStringLiteral("T3"), QStringLiteral("T4")};
-    writer.setCaptions(captions);
-    writer.setTimeZone(3, true);
+    options.timeZone = 3;
+    options.daylightSaving = true;
     QList<quint16> asked;
-    writer.setEventNames([&asked](quint16 code) {
+    options.eventName = [&asked](quint16 code) {
         asked << code;
         return code == 7 ? QStringLiteral("Input <3> & more") : QStringLiteral("Ignition on");
-    });
+    };
     const QString path = m_dir.filePath(QStringLiteral("pages.xml"));
-    QVERIFY2(writer.write(pages, path), qPrintable(writer.errorText()));
+    QString error;
+    QVERIFY2(writeFile(TmiXmlWriter(), pages, path, &error, options), qPrintable(error));
     QCOMPARE(asked, (QList<quint16>{points[0].code, 7}));
 
     const QByteArray bytes = TestFiles::read(path);
@@ -323,9 +348,9 @@ void tst_TmiWriters::tableFile()
 {
     const QList<TestPages::Point> points = TestPages::route(20, 1705323900, 100);
     const TmiDownloadList pages = listOf(points);
-    TmiTableWriter writer;
     const QString path = m_dir.filePath(QStringLiteral("pages.csv"));
-    QVERIFY2(writer.write(pages, path), qPrintable(writer.errorText()));
+    QString error;
+    QVERIFY2(writeFile(TmiTableWriter(), pages, path, &error), qPrintable(error));
     const QByteArray bytes = TestFiles::read(path);
     QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
     const QList<QByteArray> rows = bytes.split('\n');
@@ -346,50 +371,37 @@ void tst_TmiWriters::tableFile()
 
 void tst_TmiWriters::tmiFileIsTheReferenceLayout()
 {
-    // The page-by-page writer gives the bytes of ORV_LogBinFile's own.
+    // Each F8 page's record, copied in runs of the F8 record, is the one the
+    // field serialiser makes under the F8 mask; the header counts them and
+    // holds their checksum.
     QList<TestPages::Point> points = TestPages::route(40, 1705323900, 7);
+    points[3].asF6 = true;
     const TmiDownloadList pages = listOf(points);
-    QList<ORV_TmiPage_F8 *> objects;
-    for (int i = 0; i < pages.count(); ++i)
-        objects << new ORV_TmiPage_F8(nullptr, pages.f8(i));
-    const QString reference = m_dir.filePath(QStringLiteral("reference.tmi"));
-    QVERIFY(ORV_LogBinFile::write(objects, reference, QStringLiteral("354810061234567")));
-    qDeleteAll(objects);
-
-    TmiBinWriter writer;
-    writer.setIdentifier(QStringLiteral("354810061234567"));
+    TmiWriteOptions options;
+    options.identifier = QStringLiteral("354810061234567");
     int lastProgress = -1;
-    writer.setProgress([&lastProgress](int done, int total) {
+    options.progress = [&lastProgress](int done, int total) {
         QVERIFY(done >= lastProgress && done <= total);
         lastProgress = done;
-    });
+    };
     const QString path = m_dir.filePath(QStringLiteral("streamed.tmi"));
-    QVERIFY2(writer.write(pages, path), qPrintable(writer.errorText()));
+    QString error;
+    QVERIFY2(writeFile(TmiBinWriter(), pages, path, &error, options), qPrintable(error));
     QCOMPARE(lastProgress, points.size());
-    const QByteArray got = TestFiles::read(path);
-    const QByteArray want = TestFiles::read(reference);
-    QCOMPARE(got, want);
-    QCOMPARE(TestFiles::read(path).size(), 128 + 40 * 163);
-}
-
-void tst_TmiWriters::recordChecksumIsTheReferenceOne()
-{
-    // Eight bytes at a time gives the byte-by-byte checksum, whatever the
-    // lengths and however the bytes are split between updates.
-    QRandomGenerator random(31);
-    for (int length : {0, 1, 7, 8, 9, 15, 16, 17, 163, 1000, 4099}) {
-        QByteArray bytes(length, '\0');
-        for (char &c : bytes)
-            c = char(random.bounded(256));
-        TmiBinWriter::RecordCrc whole;
-        whole.update(bytes.constData(), bytes.size());
-        QCOMPARE(whole.value(), ORV_LogBinFile::recordCrc(bytes.constData(), bytes.size()));
-        TmiBinWriter::RecordCrc split;
-        const int cut = length / 3;
-        split.update(bytes.constData(), cut);
-        split.update(bytes.constData() + cut, length - cut);
-        QCOMPARE(split.value(), whole.value());
+    const QByteArray file = TestFiles::read(path);
+    QCOMPARE(file.size(), 128 + 40 * 163);
+    QByteArray records;
+    for (int i = 0; i < pages.count(); ++i) {
+        const QByteArray fields = pages.f8(i).serialise(F8Record::fieldMask());
+        QCOMPARE(fields.size(), 127);
+        QByteArray record = QByteArray::fromHex("a100b00a") + QByteArray::fromHex("FBFFFE0AFFFF0FFFB8")
+                            + QByteArray(23, '\0') + fields;
+        QCOMPARE(file.mid(128 + i * 163, 163), record);
+        records += record;
     }
+    QCOMPARE(file.left(128), ORV_LogBinFile::header(points.first().time, points.last().time, 40,
+                                                    ORV_LogBinFile::recordCrc(records.constData(), records.size()),
+                                                    "354810061234567"));
 }
 
 void tst_TmiWriters::kmlFile()
@@ -397,8 +409,8 @@ void tst_TmiWriters::kmlFile()
     const QList<TestPages::Point> points = TestPages::route(5, 1705323900, 1);
     TmiDownloadList pages = listOf(points);
     const QString path = m_dir.filePath(QStringLiteral("Поездка & обратно.kml"));
-    TmiKmlWriter writer;
-    QVERIFY2(writer.write(pages, path), qPrintable(writer.errorText()));
+    QString error;
+    QVERIFY2(writeFile(TmiKmlWriter(), pages, path, &error), qPrintable(error));
     const QByteArray bytes = TestFiles::read(path);
     QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
     QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
@@ -424,6 +436,32 @@ void tst_TmiWriters::kmlFile()
     QVERIFY2(lint.exitCode() == 0, lint.readAllStandardError().constData());
 }
 
+void tst_TmiWriters::kmlLeavesOutPagesWithoutCoordinates()
+{
+    // A second-generation page without its coordinates, and a page at 0,0
+    // (no fix yet), add no point: the track is not drawn to 0,0.
+    TmiDownloadList pages = listOf(TestPages::route(2, 1705323900, 1));
+    TestPages::Point nowhere;
+    nowhere.number = 3;
+    nowhere.time = 1705323990;
+    pages.appendF8(F8Record(TestPages::f8(nowhere).constData(), 128));
+    QByteArray noCoordinates = vela2Record(4, 1705324020, 0, 0, 0);
+    noCoordinates[2 + 1] = char(quint8(noCoordinates[2 + 1]) & ~0x60); // bits 9 and 10 clear
+    noCoordinates.chop(8);
+    pages.appendVela2(noCoordinates.constData(), noCoordinates.size());
+    const QByteArray located = vela2Record(5, 1705324050, 33450000, 22500000, 140);
+    pages.appendVela2(located.constData(), located.size());
+
+    const QString path = m_dir.filePath(QStringLiteral("gaps.kml"));
+    QVERIFY(writeFile(TmiKmlWriter(), pages, path));
+    const QByteArray bytes = TestFiles::read(path);
+    const int from = bytes.indexOf("<coordinates>\r\n") + 15;
+    const QList<QByteArray> lines = bytes.mid(from, bytes.indexOf("\t\t\t</coordinates>") - from).split('\n');
+    QCOMPARE(lines.size(), 3 + 1);
+    QCOMPARE(lines[2].chopped(1), QByteArray("37.5,55.75,140"));
+    QVERIFY(!bytes.contains("\r\n0,0,"));
+}
+
 void tst_TmiWriters::unwritableFile_data()
 {
     QTest::addColumn<QString>("kind");
@@ -440,25 +478,12 @@ void tst_TmiWriters::unwritableFile()
     // A folder where the file should go, and a file in a folder that does not exist.
     const QStringList targets = {m_dir.path(), m_dir.filePath(QStringLiteral("missing/pages.") + kind)};
     for (const QString &target : targets) {
-        bool ok = true;
         QString error;
-        if (kind == QLatin1String("xml")) {
-            TmiXmlWriter w;
-            ok = w.write(pages, target);
-            error = w.errorText();
-        } else if (kind == QLatin1String("csv")) {
-            TmiTableWriter w;
-            ok = w.write(pages, target);
-            error = w.errorText();
-        } else if (kind == QLatin1String("tmi")) {
-            TmiBinWriter w;
-            ok = w.write(pages, target);
-            error = w.errorText();
-        } else {
-            TmiKmlWriter w;
-            ok = w.write(pages, target);
-            error = w.errorText();
-        }
+        const std::unique_ptr<TmiWriter> writer = TmiOutputs::find(kind)->create();
+        TmiWriteOptions options;
+        options.fileName = target;
+        const bool ok = writer->write(pages, options);
+        error = writer->errorText();
         QVERIFY(!ok);
         QVERIFY(!error.isEmpty());
     }
@@ -480,36 +505,52 @@ void tst_TmiWriters::downloadListIsCompact()
     QVERIFY(list.heldBytes() < 1024);
 }
 
-void tst_TmiWriters::secondGenerationPagesInTheF8Outputs()
+void tst_TmiWriters::secondGenerationPagesInTheirOwnForm()
 {
-    // Until the second-generation display writes its own files, its pages go
-    // into the four files like the others: received bytes in the .tmi file,
-    // their coordinates in the track, their F8 fields in the text outputs.
+    // A second-generation page among F8 pages keeps its own form in every
+    // file: its received bytes in the .tmi file, its coordinates in the
+    // track, its own fields in the text file, the full set of columns in
+    // the table.
     TmiDownloadList pages = listOf(TestPages::route(1, 1705323900, 10));
     const QByteArray vela2 = vela2Record(11, 1705323960, 33450000, 22500000, 140);
     QVERIFY(pages.appendVela2(vela2.constData(), vela2.size()));
     QCOMPARE(pages.kind(1), TmiDownloadList::Vela2);
     QCOMPARE(pages.pageNumber(1), 11u);
     QCOMPARE(pages.time(1), 1705323960u);
-    const F8Record asF8 = pages.f8(1);
-    QCOMPARE(asF8.numPage(), 11u);
-    QCOMPARE(asF8.latitude(), 33450000);
-    QCOMPARE(asF8.speed(), 0.0f); // not carried
 
     const QString kml = m_dir.filePath(QStringLiteral("mixed.kml"));
-    QVERIFY(TmiKmlWriter().write(pages, kml));
+    QVERIFY(writeFile(TmiKmlWriter(), pages, kml));
     QVERIFY(TestFiles::read(kml).contains("\r\n37.5,55.75,140\r\n"));
 
     const QString tmi = m_dir.filePath(QStringLiteral("mixed.tmi"));
-    QVERIFY(TmiBinWriter().write(pages, tmi));
+    QVERIFY(writeFile(TmiBinWriter(), pages, tmi));
     const QByteArray bytes = TestFiles::read(tmi);
     QCOMPARE(bytes.size(), 128 + 163 + 2 + vela2.size());
     QCOMPARE(bytes.right(vela2.size()), vela2);
     QCOMPARE(TestPages::get16(bytes, 19), quint16(2));
 
     const QString xml = m_dir.filePath(QStringLiteral("mixed.xml"));
-    QVERIFY(TmiXmlWriter().write(pages, xml));
-    QVERIFY(TestFiles::read(xml).contains("\t\t<number Value=\"11\">\"11\"</number>\r\n"));
+    QVERIFY(writeFile(TmiXmlWriter(), pages, xml));
+    const QByteArray text = TestFiles::read(xml);
+    QVERIFY(text.contains("\t<Page page=\"0\">\r\n"));
+    QVERIFY(text.contains("\t<Page type=\"176\" generation=\"20\">\r\n\t\t<NumPage>11</NumPage>\r\n"
+                          "\t\t<Time>1705323960</Time>\r\n\t\t<State>1</State>\r\n"
+                          "\t\t<Latitude>33450000</Latitude>\r\n\t\t<Longitude>22500000</Longitude>\r\n"
+                          "\t\t<Altitude>140</Altitude>\r\n\t</Page>\r\n"));
+
+    const QString csv = m_dir.filePath(QStringLiteral("mixed.csv"));
+    QVERIFY(writeFile(TmiTableWriter(), pages, csv));
+    const QList<QByteArray> rows = TestFiles::read(csv).split('\n');
+    QCOMPARE(rows.size(), 4);
+    QCOMPARE(rows[0].count(';') + 1, FieldTable::MemberCount);
+    const QList<QByteArray> vela2Cells = rows[2].chopped(1).split(';');
+    QCOMPARE(vela2Cells[FieldTable::indexOf("NumPage")], QByteArray("11"));
+    QCOMPARE(vela2Cells[FieldTable::indexOf("Latitude")], QByteArray("55 45.0000'"));
+    QCOMPARE(vela2Cells[FieldTable::indexOf("Speed")], QByteArray("n/a"));
+    // The F8 page's row: its fields, "n/a" for those F8 does not carry.
+    const QList<QByteArray> f8Cells = rows[1].chopped(1).split(';');
+    QCOMPARE(f8Cells[FieldTable::indexOf("NumPage")], QByteArray("10"));
+    QCOMPARE(f8Cells[FieldTable::indexOf("Module2")], QByteArray("n/a"));
 }
 
 QTEST_GUILESS_MAIN(tst_TmiWriters)

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QTimer>
 
+#include <cmath>
 #include <cstring>
 
 TelemetryService::TelemetryService(QObject *parent)
@@ -20,7 +21,8 @@ QList<uint32_t> TelemetryService::requests() const
     using namespace HostMessages;
     return {UssdBalanceRequest, ReadCurrentPage, PollCurrentPage, GuardModeOn, ObservationMode, Output1On,
             Output1Off, Output2On, Output2Off, Output3On, Output3Off, Output4On, Output4Off, ReadPageByNumber,
-            ReadPageAtTime, DownloadFromTime, ReadBalancePage, ClearServerBuffer, ReadTouchMemoryKey, ReadRfidTag};
+            ReadPageAtTime, DownloadFromTime, ReadBalancePage, ClearServerBuffer, ReadTouchMemoryKey, ReadRfidTag,
+            SetMileage};
 }
 
 void TelemetryService::setTrip(int pages, uint32_t lastTime)
@@ -43,7 +45,7 @@ QByteArray TelemetryService::record(int number) const
             std::memcpy(odometer.data(), &metres, 8);
             return TrackerRecords::extended(page, {{1, card}, {2, driver}, {3, odometer}});
         }
-        return TrackerRecords::masked(page, TrackerRecords::fleetMask());
+        return TrackerRecords::masked(page, m_allFields ? TrackerRecords::allFieldsMask() : TrackerRecords::fleetMask());
     }
     // An older recording unit in the fleet still writes F6 now and then.
     if (page.number % 37 == 0)
@@ -144,6 +146,19 @@ int32_t TelemetryService::handleRequest(const PluginMessage &request, SimulatedT
                                      : QStringLiteral("Баланс: 152,40 р. Лимит 0,00 р. Бонусы: 35");
             tracker.reply(PluginMessage::text(HostMessages::BalanceAnswer, text));
         });
+        break;
+    }
+    case SetMileage: {
+        // The odometer, a 32-bit float of kilometres.
+        if (request.p1.bytes.size() < 4)
+            return 0;
+        float km = 0;
+        std::memcpy(&km, request.p1.bytes.constData(), 4);
+        if (!std::isfinite(km) || km < 0)
+            return 0;
+        currentPage();
+        m_trip->setMileage(km);
+        m_trip->appendEvent(now, 31); // settings changed
         break;
     }
     case ReadTouchMemoryKey:

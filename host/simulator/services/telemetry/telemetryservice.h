@@ -35,6 +35,10 @@ public:
     // Second-generation (Vela2) pages instead of F6/F8.
     void setSecondGeneration(bool on) { m_secondGeneration = on; }
     bool secondGeneration() const { return m_secondGeneration; }
+    // Second-generation pages carry every field (an all-fields mask) instead
+    // of a fleet operator's selection.
+    void setAllFields(bool on) { m_allFields = on; }
+    bool allFields() const { return m_allFields; }
     // New pages appear as real time passes (off for reproducible tests).
     void setRecording(bool on) { m_recording = on; }
     // Milliseconds before the operator's answer to a balance request.
@@ -55,6 +59,7 @@ private:
 
     std::unique_ptr<TripGenerator> m_trip;
     bool m_secondGeneration = false;
+    bool m_allFields = false;
     bool m_recording = true;
     int m_balanceDelay = 3000;
     quint64 m_touchMemoryKey = 0x5A000012A4C3F101ull;

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include <cmath>
 #include <cstring>
 
 namespace TrackerRecords {
@@ -147,6 +148,47 @@ void writeField(Writer &w, int bit, const TripPage &p)
         }
         break;
     }
+    // Accessories a fully equipped vehicle reports; values from the page
+    // number, so that every page differs a little.
+    case 23: case 24: case 25: case 26: case 27: w.u16(uint16_t(1000 * (bit - 22) + p.number % 50)); break;
+    case 29: w.u8(uint8_t(p.number % 4)); break;                       // inputs 9..16
+    case 31: w.u8(uint8_t(p.stateOut >> 2)); break;                    // outputs 9..16
+    case 48: case 49: case 50: case 51: w.i8(int(bit - 52 + int(p.number % 5))); break; // body sensors
+    case 77: case 78: case 79: case 80: case 81: case 82: w.i8(18 + bit - 77); break;
+    case 83: case 84: case 85: case 86: case 87: case 88: case 89: case 90: case 91: case 92:
+        w.u16(uint16_t(900 + (bit - 83) * 40 + p.number % 7));
+        w.i8(15 + (bit - 83));
+        break;
+    case 93: case 94: case 95: case 96: {
+        const int first = bit == 93 ? 1 : bit == 94 ? 3 : bit == 95 ? 7 : 15;
+        for (int tyre = first; tyre < first + kWidths[bit] / 3; ++tyre) {
+            w.u8(unsigned(tyre));                       // sensor number
+            w.u8(unsigned(85 + tyre % 5 + p.number % 3)); // pressure, 1/10 bar
+            w.i8(24 + tyre % 6);                        // temperature
+        }
+        break;
+    }
+    case 97: w.u8(0x11); break;                                        // tachograph linked, one card
+    case 98: w.u8(p.speed > 0 ? 3 : 1); break;                         // driving or resting
+    case 99: w.u16(0x0005); break;
+    case 100: w.u8(unsigned(std::lround(p.speed))); break;
+    case 101: w.u32(uint32_t(p.run)); break;
+    case 102: w.u32(p.time); break;
+    case 103: w.u8(unsigned(p.number % 17)); break;
+    case 104: w.u32(p.number / 40); break;
+    case 105: w.u16(uint16_t(12 + p.number % 30)); break;
+    case 106: w.u16(uint16_t(int16_t(120 - int(p.number % 240)))); w.u16(uint16_t(int16_t(-35))); w.u16(1000); break;
+    case 107: w.u16(uint16_t(1000 + p.number % 90)); break;
+    case 108: w.u16(uint16_t(int16_t(40))); w.u16(uint16_t(int16_t(-38))); w.u16(uint16_t(int16_t(p.course % 90))); break;
+    case 109: case 110: case 111: case 112: case 113: case 114: case 115: case 116:
+        w.u8(unsigned((p.number + unsigned(bit)) % 6));              // passengers in, out at this door
+        w.u8(unsigned((p.number + unsigned(bit) * 3) % 4));
+        break;
+    case 117: w.u8(0x05); break;
+    case 118: w.u16(uint16_t(300 + p.number % 12)); break;
+    case 119: w.u16(uint16_t(4800 + p.number % 25)); break;
+    case 120: w.u16(81); break;
+    case 121: w.u8(0x03); break;
     default:
         w.zeros(kWidths[bit]);
         break;
@@ -274,6 +316,14 @@ Mask maskOf(const QList<int> &bits)
             m[size_t(b / 8)] |= uint8_t(0x80u >> (b % 8));
     }
     return m;
+}
+
+Mask allFieldsMask()
+{
+    QList<int> bits;
+    for (int b = 0; b < 122; ++b)
+        bits << b;
+    return maskOf(bits);
 }
 
 Mask fleetMask()

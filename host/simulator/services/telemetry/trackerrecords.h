@@ -25,6 +25,8 @@ int fieldWidth(int bit);
 Mask maskOf(const QList<int> &bits);
 // The fields a fleet operator typically selects for a second-generation tracker.
 Mask fleetMask();
+// Every field of the second generation (bits 0..121).
+Mask allFieldsMask();
 QByteArray masked(const TripPage &page, const Mask &mask);
 
 struct Dynamic

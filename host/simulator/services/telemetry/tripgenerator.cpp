@@ -163,6 +163,13 @@ void TripGenerator::setGuard(bool on)
     m_overrides.push_back({m_count + 1, m_outputs, m_guard});
 }
 
+void TripGenerator::setMileage(double km)
+{
+    // The odometer of page `from` before its own segment is km.
+    const int from = m_count + 1;
+    m_mileage.push_back({from, km - (kOdometerStartKm + distanceBefore(from - 1))});
+}
+
 double TripGenerator::speedAt(int index) const
 {
     const int cycle = index / kCycle;
@@ -261,7 +268,12 @@ TripPage TripGenerator::page(int number) const
     p.altitude = int32_t(std::lround(160 + 35 * std::sin(2 * kPi * km / 17.3) + 12 * std::sin(2 * kPi * km / 4.1)));
     p.speed = float(std::round(speed * 10) / 10);
     p.course = speed > 0 ? uint16_t(std::lround(course) % 360) : uint16_t(0);
-    p.run = float(kOdometerStartKm + km);
+    double mileageOffset = 0;
+    for (const MileageSet &m : m_mileage) {
+        if (m.from <= number)
+            mileageOffset = m.offset;
+    }
+    p.run = float(kOdometerStartKm + km + mileageOffset);
     p.way = float(km - previousKm);
     p.allSeconds = uint16_t(i * kPageInterval);
     p.secondsLast = speed > 0 ? uint16_t(kPageInterval) : uint16_t(0);

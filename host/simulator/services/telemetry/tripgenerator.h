@@ -110,6 +110,9 @@ public:
     // Outputs and guard mode from the next page on.
     void setOutput(int output, bool on);
     void setGuard(bool on);
+    // The odometer set to km (message 2082): from the next page on, the
+    // mileage goes on from it.
+    void setMileage(double km);
     uint8_t outputs() const { return m_outputs; }
     bool guard() const { return m_guard; }
 
@@ -119,6 +122,11 @@ private:
         int from;
         uint8_t outputs;
         bool guard;
+    };
+    struct MileageSet
+    {
+        int from;      // the first page that counts from the value set
+        double offset; // added to the trip's own odometer
     };
     struct Appended
     {
@@ -137,6 +145,7 @@ private:
     uint32_t m_firstTime;
     std::vector<Appended> m_appended; // pages after the base
     std::vector<Override> m_overrides;
+    std::vector<MileageSet> m_mileage;
     uint8_t m_outputs = 0;
     bool m_guard = false;
     mutable std::vector<double> m_cycleStart; // km at the start of each 40-page cycle
