@@ -1,6 +1,7 @@
 #include "fakepluginclient.h"
 
 #include "host/pluginhost.h"
+#include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/simulatedtracker.h"
 
 #include <QSignalSpy>
@@ -59,6 +60,7 @@ private slots:
     void refusesAServiceClaimingATakenNumber();
     void unloadForgetsTheTracker();
     void realPluginAcceptsTheSequence();
+    void startingConfigurationHoldsEverySectionFileInOrder();
 
 private:
     FakePluginClient m_fake;
@@ -249,6 +251,25 @@ void TestSimulatedTracker::realPluginAcceptsTheSequence()
     }
     QCOMPARE(host.deliverIntRef(2052, -1), 9);
     host.unload();
+}
+
+// The starting configuration is put together from one file per section:
+// every file is there, in page order, inside one DEVICE root.
+void TestSimulatedTracker::startingConfigurationHoldsEverySectionFileInOrder()
+{
+    const QByteArray xml = SettingsService::initialConfiguration();
+    QVERIFY(xml.startsWith("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<DEVICE "));
+    QVERIFY(xml.endsWith("</DEVICE>\n"));
+    const QDir sections(QStringLiteral(":/simulator/configuration"));
+    const QStringList names = sections.entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name);
+    QVERIFY(names.contains(QStringLiteral("02_TRANSFER.xml")));
+    qsizetype at = 0;
+    for (const QString &name : names) {
+        const QByteArray section = name.section(QLatin1Char('_'), 1).chopped(4).toLatin1();
+        const qsizetype found = xml.indexOf("<" + section + " page=\"" + section + "\"", at);
+        QVERIFY2(found > at, qPrintable(name));
+        at = found;
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSimulatedTracker)

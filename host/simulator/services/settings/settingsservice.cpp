@@ -2,6 +2,7 @@
 
 #include "host/simulator/simulatedtracker.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -24,27 +25,20 @@ QList<uint32_t> SettingsService::requests() const
 
 QByteArray SettingsService::initialConfiguration()
 {
-    // What a tracker fresh from the workshop holds: the vehicle, the
-    // monitoring server and the operator's access point (windows-1251).
-    return QByteArrayLiteral(
+    // What a tracker fresh from the workshop holds, one section a file
+    // (configuration/<position>_<SECTION>.xml, windows-1251), in page order.
+    QByteArray xml = QByteArrayLiteral(
         "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
-        "<DEVICE model=\"K-4810\" modification=\"1\" type=\"params\" vendor=\"QUARTOLINK\" version=\"2.7\">\n"
-        "\t<TRANSFER page=\"TRANSFER\">\n"
-        "\t\t<objectName>\xC0\xE2\xF2\xEE\xE1\xF3\xF1 \xB9 17 (\xCC\xC0\xC7-103485)</objectName>\n"
-        "\t\t<GPRSTformat>ORVB_VELA</GPRSTformat>\n"
-        "\t\t<objectID>1017</objectID>\n"
-        "\t\t<GPRSopAPN>internet.mts.ru</GPRSopAPN>\n"
-        "\t\t<GPRSopUserName>mts</GPRSopUserName>\n"
-        "\t\t<GPRSopPassword>mts</GPRSopPassword>\n"
-        "\t\t<GPRSSrv0Name>monitoring.fleet-depot.ru</GPRSSrv0Name>\n"
-        "\t\t<GPRSSrv0IP>203.0.113.48</GPRSSrv0IP>\n"
-        "\t\t<GPRSSrv0Port>4810</GPRSSrv0Port>\n"
-        "\t</TRANSFER>\n"
-        "\t<SYSTEM page=\"SYSTEM\">\n"
-        "\t\t<timeZone>3</timeZone>\n"
-        "\t\t<balanceRequestUSSD>*100#</balanceRequestUSSD>\n"
-        "\t</SYSTEM>\n"
-        "</DEVICE>\n");
+        "<DEVICE model=\"K-4810\" modification=\"1\" type=\"params\" vendor=\"QUARTOLINK\" version=\"2.7\">\n");
+    const QDir sections(QStringLiteral(":/simulator/configuration"));
+    const QStringList names = sections.entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name);
+    for (const QString &name : names) {
+        QFile file(sections.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            xml += file.readAll();
+    }
+    xml += "</DEVICE>\n";
+    return xml;
 }
 
 bool SettingsService::writeConfiguration(const QString &path, QString *error) const
