@@ -20,6 +20,7 @@ class orv_FormTmi_K4810;
 }
 class FormWait;
 class ORV_Device_K4810;
+class ORV_FormTaho;
 class QAction;
 class QLabel;
 class QMenu;
@@ -105,6 +106,8 @@ public:
     // The number of the page shown, as Previous and Next use it.
     quint32 shownPageNumber() const;
     FormWait *waitDialog() const { return m_wait; }
+    // The tachograph window, once its button made it.
+    ORV_FormTaho *tachographWindow() const { return m_taho; }
 
     // Test seams and settings.
     // Asks for the file of a download (caption, starting directory, filter).
@@ -260,6 +263,7 @@ private:
     int m_balanceTick = 0;
     bool m_balancePending = false;
     FormWait *m_wait = nullptr;
+    ORV_FormTaho *m_taho = nullptr;
     int m_autoPollUnitMs = DefaultTickMs;
     int m_balanceTickMs = DefaultTickMs;
 
