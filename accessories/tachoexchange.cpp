@@ -20,6 +20,12 @@ quint32 u32At(const uchar *p)
     return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
 }
 
+// A byte as two upper-case hexadecimal digits.
+QString hexByte(quint8 value)
+{
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
+
 QString clockNow()
 {
     return QTime::currentTime().toString(QStringLiteral("hh:mm:ss"));
@@ -241,7 +247,7 @@ bool TachoExchange::receiveAnswer(uint32_t msgId, const uchar *data, int length)
             m_loadRequest->answered();
             const quint8 status = data[StatusOffset];
             log(Log::File, tr("[%1] Запрос данных DDD файла: ").arg(clockNow()) + statusText(status));
-            endDownload(false, tr("K4810_2834").arg(QStringLiteral("0x%1").arg(status, 2, 16, QLatin1Char('0')).toUpper()));
+            endDownload(false, tr("K4810_2834").arg(QStringLiteral("0x") + hexByte(status)));
             return true;
         }
         handleFileState(data, length);
@@ -328,7 +334,7 @@ bool TachoExchange::handleFileData(const uchar *data, int length)
     if (status != 0) {
         m_loadRequest->answered();
         log(Log::File, tr("[%1] Запрос данных DDD файла: ").arg(clockNow()) + statusText(status));
-        endDownload(false, tr("K4810_2834").arg(QStringLiteral("0x%1").arg(status, 2, 16, QLatin1Char('0')).toUpper()));
+        endDownload(false, tr("K4810_2834").arg(QStringLiteral("0x") + hexByte(status)));
         return true;
     }
     const quint32 offset = u32At(data + 8);
@@ -426,7 +432,7 @@ void TachoExchange::handleInformation(quint8 kind, const uchar *data, int length
     case StateOk: outcome = QStringLiteral("OK"); break;
     case StateNotAvailable: outcome = QStringLiteral("n/a"); break;
     case StateNotConnected: outcome = tr("не подключен"); break;
-    default: outcome = QStringLiteral("0x%1").arg(state, 2, 16, QLatin1Char('0')).toUpper(); break;
+    default: outcome = QStringLiteral("0x") + hexByte(state); break;
     }
     outcome = outcome.toHtmlEscaped();
     switch (kind) {
@@ -526,7 +532,7 @@ void TachoExchange::log(Log which, const QString &line)
 
 QString TachoExchange::statusText(quint8 code)
 {
-    const QString hex = QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper();
+    const QString hex = hexByte(code);
     switch (code) {
     case 0x00: return tr("<b>(0x%1) DDD файл сформирован.</b>").arg(hex);
     case 0x10: return tr("<b>(0x%1) Команда не может быть выполнена, т.к. не завершено выполнение предыдущей команды.</b>").arg(hex);

@@ -5,13 +5,12 @@
 #include "accessories/tmkeyfile.h"
 #include "accessories/tmkeyfileread.h"
 #include "accessories/tmkeyfilewrite.h"
+#include "tests/accessories/englishtexts.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 
 using Result = TmKeyTransfer::Result;
 
@@ -44,17 +43,6 @@ QByteArray sampleFile(int size, int lengthField)
     }
     return file;
 }
-
-// The English text of the file error, with its two places.
-class FileErrorText : public QTranslator
-{
-public:
-    QString translate(const char *, const char *sourceText, const char *, int) const override
-    {
-        return qstrcmp(sourceText, "K4810_2742") == 0 ? QStringLiteral("The file %1 cannot be written: %2") : QString();
-    }
-    bool isEmpty() const override { return false; }
-};
 
 } // namespace
 
@@ -91,7 +79,7 @@ private:
 
 void tst_TmKeyTransfer::initTestCase()
 {
-    QCoreApplication::installTranslator(new FileErrorText);
+    EnglishTexts::install();
 }
 
 void tst_TmKeyTransfer::init()

@@ -206,8 +206,8 @@ QByteArray TachographService::card() const
     const char codePages[4] = {5, 5, 1, 1};
     for (int i = 0; i < 4; ++i)
         answer[32 + i] = codePages[i];
-    putText(answer, 36, 36, "\xC8\xC2\xB0\xCD\xCE\xC2"); // ИВАНОВ
-    putText(answer, 72, 36, "\xC8\xC2\xB0\xCD \xBF\xB5\xC2\xC0\xBE\xB2\xB8\xC7"); // ИВАН ПЕТРОВИЧ
+    putText(answer, 36, 36, "\xB8\xB2\xB0\xBD\xBE\xB2"); // ИВАНОВ
+    putText(answer, 72, 36, "\xB8\xB2\xB0\xBD \xBF\xB5\xC2\xC0\xBE\xB2\xB8\xC7"); // ИВАН ПЕТРОВИЧ
     putText(answer, 108, 36, m_hostile ? QByteArray("<b>Fleet</b> & <script>x</script>") : QByteArray("Fleet Depot"));
     putText(answer, 144, 36, "Moscow");
     return answer;
