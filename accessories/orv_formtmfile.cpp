@@ -51,9 +51,18 @@ ORV_FormTMFile::~ORV_FormTMFile() = default;
 void ORV_FormTMFile::setDirectories(const QString &dataDir, const QString &tempDir)
 {
     m_dataDir = dataDir;
-    m_tempDir = tempDir;
     m_writer->setTempDir(tempDir);
     m_reader->setTempDir(tempDir);
+}
+
+QString ORV_FormTMFile::dataDir() const
+{
+    return m_dataDir.isEmpty() ? QDir::homePath() : m_dataDir;
+}
+
+QString ORV_FormTMFile::tempDir() const
+{
+    return m_writer->tempDir();
 }
 
 void ORV_FormTMFile::showEvent(QShowEvent *event)
@@ -153,7 +162,7 @@ bool ORV_FormTMFile::saveFile(const QString &path)
 void ORV_FormTMFile::slot_pressed_BtnSaveFile()
 {
     const QString caption = tr("K4810_2739");
-    const QString proposed = TmKeyFile::fileName(m_dataDir, QStringLiteral("tmkey"), QDateTime::currentDateTime());
+    const QString proposed = TmKeyFile::fileName(dataDir(), QStringLiteral("tmkey"), QDateTime::currentDateTime());
     const QString filter = QLatin1String(kFilter);
     const QString path = m_saveChooser ? m_saveChooser(caption, proposed, filter)
                                        : QFileDialog::getSaveFileName(this, caption, proposed, filter);
@@ -165,8 +174,8 @@ void ORV_FormTMFile::slot_pressed_BtnLoadFile()
 {
     const QString caption = tr("K4810_2738");
     const QString filter = QLatin1String(kFilter);
-    const QString path = m_openChooser ? m_openChooser(caption, m_dataDir, filter)
-                                       : QFileDialog::getOpenFileName(this, caption, m_dataDir, filter);
+    const QString path = m_openChooser ? m_openChooser(caption, dataDir(), filter)
+                                       : QFileDialog::getOpenFileName(this, caption, dataDir(), filter);
     if (!path.isEmpty())
         loadFile(path);
 }

@@ -45,11 +45,12 @@ public:
                             int timeoutMs = TmKeyTransfer::DefaultTimeoutMs);
     ~ORV_FormTMFile() override;
 
-    // Where key files are proposed and opened, and where the transfers
-    // keep their temporary files.
+    // Where key files are proposed and opened (the home directory until
+    // given), and where the transfers keep their temporary files (the
+    // system's until given); never the working directory.
     void setDirectories(const QString &dataDir, const QString &tempDir);
-    QString dataDir() const { return m_dataDir; }
-    QString tempDir() const { return m_tempDir; }
+    QString dataDir() const;
+    QString tempDir() const;
 
     // Answers 2114, 2116, 2118. True when a transfer took it.
     bool receiveAnswer(uint32_t msgId, const uchar *data, int length);
@@ -110,7 +111,6 @@ private:
     TmKeyFileRead *m_reader;
     std::vector<ORV_FormWidgetTM *> m_rows;
     QString m_dataDir;
-    QString m_tempDir;
     int m_keyRow = 0; // the row that asked for a key's code (from 1), 0 for none
     FileChooser m_saveChooser;
     FileChooser m_openChooser;

@@ -2,7 +2,6 @@
 
 #include "accessories/tmkeyfile.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
@@ -37,9 +36,7 @@ bool TmKeyFileRead::start(QString *error)
 {
     if (isRunning())
         return false;
-    const QString path = TmKeyFile::fileName(tempDir(), QStringLiteral("tmkeyr"), QDateTime::currentDateTime());
-    if (!tempDir().isEmpty())
-        QDir().mkpath(tempDir());
+    const QString path = newTempFile(QStringLiteral("tmkeyr"));
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         if (error)

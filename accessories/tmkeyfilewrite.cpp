@@ -2,7 +2,6 @@
 
 #include "accessories/tmkeyfile.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QSaveFile>
 
@@ -22,9 +21,7 @@ bool TmKeyFileWrite::start(const QByteArray &file, QString *error)
 {
     if (isRunning() || file.isEmpty())
         return false;
-    const QString path = TmKeyFile::fileName(tempDir(), QStringLiteral("tmkeyw"), QDateTime::currentDateTime());
-    if (!tempDir().isEmpty())
-        QDir().mkpath(tempDir());
+    const QString path = newTempFile(QStringLiteral("tmkeyw"));
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size() || !out.commit()) {
         if (error)

@@ -2,6 +2,10 @@
 
 #include "accessories/trackerrequest.h"
 
+#include "accessories/tmkeyfile.h"
+
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 
 TmKeyTransfer::TmKeyTransfer(TrackerSend send, const QString &tempDir, int timeoutMs, QObject *parent)
@@ -21,6 +25,17 @@ TmKeyTransfer::~TmKeyTransfer()
 {
     // A transfer cut short by its owner leaves no temporary file behind.
     removeTempFile();
+}
+
+QString TmKeyTransfer::tempDir() const
+{
+    return m_tempDir.isEmpty() ? QDir::tempPath() : m_tempDir;
+}
+
+QString TmKeyTransfer::newTempFile(const QString &prefix) const
+{
+    QDir().mkpath(tempDir());
+    return TmKeyFile::fileName(tempDir(), prefix, QDateTime::currentDateTime());
 }
 
 QString TmKeyTransfer::timeoutText()

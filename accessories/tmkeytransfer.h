@@ -42,8 +42,10 @@ public:
     ~TmKeyTransfer() override;
 
     bool isRunning() const { return m_running; }
-    // The directory of the temporary files (the editor's temporary directory).
-    QString tempDir() const { return m_tempDir; }
+    // The directory of the temporary files (the editor's temporary
+    // directory; the system's when none was given, never the working
+    // directory).
+    QString tempDir() const;
     void setTempDir(const QString &dir) { m_tempDir = dir; }
     // The temporary file of the running transfer, empty otherwise.
     QString tempFile() const { return m_tempFile; }
@@ -70,6 +72,9 @@ protected:
     void begin(const QString &tempFile);
     void finish(Result result, const QString &message = QString());
     void removeTempFile();
+    // The temporary file of a new transfer: prefix "(<date time>).tmk" in
+    // tempDir(), which is made if it is missing.
+    QString newTempFile(const QString &prefix) const;
     // Releases what a transfer holds before its temporary file is removed.
     virtual void release() {}
 
