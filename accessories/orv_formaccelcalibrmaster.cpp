@@ -29,7 +29,7 @@ ORV_FormAccelCalibrMaster::ORV_FormAccelCalibrMaster(TrackerSend send, QWidget *
     initAccessoryResources();
     ui->setupUi(this);
     setModal(true);
-    setWindowTitle(tr("K4810_2733"));
+    setWindowTitle(tr("K4810_3133"));
     QFont title = ui->label_Title->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.2);
@@ -38,9 +38,9 @@ ORV_FormAccelCalibrMaster::ORV_FormAccelCalibrMaster(TrackerSend send, QWidget *
     ui->radioButton_Gnss->setText(tr("Калибровка осей акселерометра по данным GNSS"));
     ui->radioButton_Autonomous->setText(tr("Автономная калибровка осей акселерометра"));
     ui->radioButton_Check->setText(tr("Проверка калибровки осей акселерометра"));
-    ui->label_Gnss->setText(tr("K4810_2700").arg(tr("обычно от десятков минут до нескольких часов")));
-    ui->label_Autonomous->setText(tr("K4810_2701"));
-    ui->label_Check->setText(tr("K4810_2702"));
+    ui->label_Gnss->setText(tr("K4810_3100").arg(tr("обычно от десятков минут до нескольких часов")));
+    ui->label_Autonomous->setText(tr("K4810_3101"));
+    ui->label_Check->setText(tr("K4810_3102"));
     ui->Btn_Prev->setText(tr("Назад"));
 
     connect(ui->Btn_Prev, &QPushButton::pressed, this, &ORV_FormAccelCalibrMaster::slot_pressed_Btn_Prev);
@@ -173,7 +173,7 @@ void ORV_FormAccelCalibrMaster::refresh()
     if (screen == Screen::NoAnswer)
         status = tr("Не удалось получить ответа от устройства.");
     else if (c.waiting() == AccelCalibration::Wait::Answer)
-        status = tr("K4810_2734");
+        status = tr("K4810_3134");
     else if (c.lastStatus())
         status = AccelCalibration::statusText(c.lastStatus());
     ui->label_Status->setText(status);
@@ -218,20 +218,20 @@ QString ORV_FormAccelCalibrMaster::screenTitle(Screen screen)
 {
     switch (screen) {
     case Screen::Choice: return tr("Выбор действия");
-    case Screen::Error: return tr("K4810_2703");
-    case Screen::Unsupported: return tr("K4810_2704");
-    case Screen::NoAnswer: return tr("K4810_2705");
-    case Screen::Repeat: return tr("K4810_2706");
+    case Screen::Error: return tr("K4810_3103");
+    case Screen::Unsupported: return tr("K4810_3104");
+    case Screen::NoAnswer: return tr("K4810_3105");
+    case Screen::Repeat: return tr("K4810_3106");
     case Screen::AutonomousPreparation: return tr("Автономная калибровка осей акселерометра");
-    case Screen::StaticStep: return tr("K4810_2707");
-    case Screen::DynamicCalibration: return tr("K4810_2708");
-    case Screen::CalibrationDone: return tr("K4810_2709");
+    case Screen::StaticStep: return tr("K4810_3107");
+    case Screen::DynamicCalibration: return tr("K4810_3108");
+    case Screen::CalibrationDone: return tr("K4810_3109");
     case Screen::GnssPreparation: return tr("Калибровка осей акселерометра по данным GNSS");
-    case Screen::GnssStarted: return tr("K4810_2710");
+    case Screen::GnssStarted: return tr("K4810_3110");
     case Screen::CheckPreparation: return tr("Проверка калибровки осей акселерометра");
-    case Screen::StaticCheck: return tr("K4810_2711");
-    case Screen::DynamicCheck: return tr("K4810_2712");
-    case Screen::CheckDone: return tr("K4810_2713");
+    case Screen::StaticCheck: return tr("K4810_3111");
+    case Screen::DynamicCheck: return tr("K4810_3112");
+    case Screen::CheckDone: return tr("K4810_3113");
     }
     return QString();
 }
@@ -248,43 +248,43 @@ QString ORV_FormAccelCalibrMaster::screenText(Screen screen, AccelCalibration::F
     case Screen::Error: {
         QString cause;
         switch (failure) {
-        case AccelCalibration::Failure::Moved: cause = tr("K4810_2727"); break;
+        case AccelCalibration::Failure::Moved: cause = tr("K4810_3127"); break;
         case AccelCalibration::Failure::NotMoved:
-            cause = action == AccelCalibration::Action::Check ? tr("K4810_2729") : tr("K4810_2728");
+            cause = action == AccelCalibration::Action::Check ? tr("K4810_3129") : tr("K4810_3128");
             break;
-        case AccelCalibration::Failure::FewAccelerations: cause = tr("K4810_2730"); break;
-        case AccelCalibration::Failure::Gravity: cause = tr("K4810_2731"); break;
-        case AccelCalibration::Failure::GnssFailed: cause = tr("K4810_2732"); break;
+        case AccelCalibration::Failure::FewAccelerations: cause = tr("K4810_3130"); break;
+        case AccelCalibration::Failure::Gravity: cause = tr("K4810_3131"); break;
+        case AccelCalibration::Failure::GnssFailed: cause = tr("K4810_3132"); break;
         case AccelCalibration::Failure::None: break;
         }
         return paragraphs({cause, toChoice});
     }
     case Screen::Unsupported:
-        return paragraphs({tr("Калибровка акселерометра не поддерживается."), tr("K4810_2714")});
+        return paragraphs({tr("Калибровка акселерометра не поддерживается."), tr("K4810_3114")});
     case Screen::NoAnswer:
-        return paragraphs({tr("Не удалось получить ответа от устройства."), tr("K4810_2715")});
+        return paragraphs({tr("Не удалось получить ответа от устройства."), tr("K4810_3115")});
     case Screen::Repeat:
-        return paragraphs({tr("K4810_2716"), toChoice});
+        return paragraphs({tr("K4810_3116"), toChoice});
     case Screen::AutonomousPreparation:
-        return tr("K4810_2717");
+        return tr("K4810_3117");
     case Screen::StaticStep:
-        return paragraphs({tr("K4810_2718"), toCancel});
+        return paragraphs({tr("K4810_3118"), toCancel});
     case Screen::DynamicCalibration:
-        return paragraphs({tr("K4810_2719"), toCancel});
+        return paragraphs({tr("K4810_3119"), toCancel});
     case Screen::CalibrationDone:
-        return tr("K4810_2720");
+        return tr("K4810_3120");
     case Screen::GnssPreparation:
-        return tr("K4810_2721");
+        return tr("K4810_3121");
     case Screen::GnssStarted:
-        return paragraphs({tr("K4810_2722"), toCancel});
+        return paragraphs({tr("K4810_3122"), toCancel});
     case Screen::CheckPreparation:
-        return tr("K4810_2723");
+        return tr("K4810_3123");
     case Screen::StaticCheck:
-        return paragraphs({tr("K4810_2724"), toCancel});
+        return paragraphs({tr("K4810_3124"), toCancel});
     case Screen::DynamicCheck:
-        return paragraphs({tr("K4810_2725"), toCancel});
+        return paragraphs({tr("K4810_3125"), toCancel});
     case Screen::CheckDone:
-        return tr("K4810_2726");
+        return tr("K4810_3126");
     }
     return QString();
 }

@@ -36,8 +36,8 @@ ORV_FormTaho::ORV_FormTaho(ORV_Device_K4810 *device, QWidget *parent, int timeou
     ui->pushButton_Load->setText(tr("Загрузить DDD файл"));
     // The tracker signs in to the tachograph itself.
     ui->frame_Login->setEnabled(false);
-    ui->frame_Login->setToolTip(tr("K4810_2840"));
-    ui->pushButton_Autorize->setToolTip(tr("K4810_2840"));
+    ui->frame_Login->setToolTip(tr("K4810_3240"));
+    ui->pushButton_Autorize->setToolTip(tr("K4810_3240"));
 
     connect(ui->pushButton_Quest, &QPushButton::pressed, this, &ORV_FormTaho::slot_pressed_BtnQuest);
     connect(ui->pushButton_Autorize, &QPushButton::pressed, this, &ORV_FormTaho::slot_pressed_BtnAutorize);
@@ -133,8 +133,8 @@ void ORV_FormTaho::slot_pressed_BtnLoad()
         name = QLatin1String(kDefaultFileName);
     const QString dir = m_device ? m_device->dataDir() : QString();
     const QString proposed = dir.isEmpty() ? name : QDir(dir).filePath(name);
-    const QString caption = tr("K4810_2838");
-    const QString filter = tr("K4810_2839");
+    const QString caption = tr("K4810_3238");
+    const QString filter = tr("K4810_3239");
     const QString path = m_saveChooser ? m_saveChooser(caption, proposed, filter)
                                        : QFileDialog::getSaveFileName(this, caption, proposed, filter);
     if (path.isEmpty())

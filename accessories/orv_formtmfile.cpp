@@ -37,12 +37,12 @@ ORV_FormTMFile::ORV_FormTMFile(TrackerSend send, QWidget *parent, int timeoutMs)
     connect(m_writer, &TmKeyFileWrite::blockWritten, this, [this](int done, int count) {
         ui->progressBar_Transfer->setRange(0, count);
         ui->progressBar_Transfer->setValue(done);
-        ui->label_Status->setText(tr("K4810_2842").arg(qMin(done + 1, count)).arg(count));
+        ui->label_Status->setText(tr("K4810_3242").arg(qMin(done + 1, count)).arg(count));
     });
     connect(m_reader, &TmKeyFileRead::blockRead, this, [this](int bytes, int total) {
         ui->progressBar_Transfer->setRange(0, qMax(1, total));
         ui->progressBar_Transfer->setValue(bytes);
-        ui->label_Status->setText(tr("K4810_2843").arg(bytes).arg(total));
+        ui->label_Status->setText(tr("K4810_3243").arg(bytes).arg(total));
     });
 }
 
@@ -133,18 +133,18 @@ bool ORV_FormTMFile::loadFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        tell(tr("K4810_2841").arg(QDir::toNativeSeparators(path), file.errorString()));
+        tell(tr("K4810_3241").arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
     // The records beyond a whole key file are never read.
     const QByteArray bytes = file.read(TmKeyFile::FileSize);
     if (file.error() != QFile::NoError) {
-        tell(tr("K4810_2841").arg(QDir::toNativeSeparators(path), file.errorString()));
+        tell(tr("K4810_3241").arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
     const QList<TmKeyFile::Key> keys = TmKeyFile::read(bytes);
     setKeys(keys);
-    ui->label_Status->setText(tr("K4810_2844").arg(keys.size()).arg(QDir::toNativeSeparators(path)));
+    ui->label_Status->setText(tr("K4810_3244").arg(keys.size()).arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -161,7 +161,7 @@ bool ORV_FormTMFile::saveFile(const QString &path)
 
 void ORV_FormTMFile::slot_pressed_BtnSaveFile()
 {
-    const QString caption = tr("K4810_2739");
+    const QString caption = tr("K4810_3139");
     const QString proposed = TmKeyFile::fileName(dataDir(), QStringLiteral("tmkey"), QDateTime::currentDateTime());
     const QString filter = QLatin1String(kFilter);
     const QString path = m_saveChooser ? m_saveChooser(caption, proposed, filter)
@@ -172,7 +172,7 @@ void ORV_FormTMFile::slot_pressed_BtnSaveFile()
 
 void ORV_FormTMFile::slot_pressed_BtnLoadFile()
 {
-    const QString caption = tr("K4810_2738");
+    const QString caption = tr("K4810_3138");
     const QString filter = QLatin1String(kFilter);
     const QString path = m_openChooser ? m_openChooser(caption, dataDir(), filter)
                                        : QFileDialog::getOpenFileName(this, caption, dataDir(), filter);
@@ -248,7 +248,7 @@ void ORV_FormTMFile::onWriteFinished(TmKeyTransfer::Result result, const QString
     setButtonsEnabled(true);
     emit transferRunning(false);
     if (result == TmKeyTransfer::Result::Done) {
-        ui->label_Status->setText(tr("K4810_2736"));
+        ui->label_Status->setText(tr("K4810_3136"));
         return;
     }
     ui->label_Status->clear();
@@ -262,7 +262,7 @@ void ORV_FormTMFile::onReadFinished(TmKeyTransfer::Result result, const QString 
     if (result == TmKeyTransfer::Result::Done) {
         const QList<TmKeyFile::Key> keys = TmKeyFile::read(m_reader->data());
         setKeys(keys);
-        ui->label_Status->setText(tr("K4810_2737").arg(keys.size()));
+        ui->label_Status->setText(tr("K4810_3137").arg(keys.size()));
         return;
     }
     ui->label_Status->clear();
@@ -297,7 +297,7 @@ void ORV_FormTMFile::tell(const QString &text)
     }
     // Shown without a nested event loop: most messages come from inside the
     // host's delivery of an answer, which must return.
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("K4810_2751"), text, QMessageBox::NoButton, this);
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("K4810_3151"), text, QMessageBox::NoButton, this);
     box->setObjectName(QStringLiteral("ORV_FormTMFile_message"));
     box->addButton(tr("K4810_003"), QMessageBox::AcceptRole);
     box->setAttribute(Qt::WA_DeleteOnClose);

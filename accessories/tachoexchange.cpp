@@ -180,7 +180,7 @@ bool TachoExchange::download(const QString &path, QString *error)
     auto file = std::make_unique<QSaveFile>(path);
     if (!file->open(QIODevice::WriteOnly)) {
         if (error)
-            *error = tr("K4810_2830").arg(QDir::toNativeSeparators(path), file->errorString());
+            *error = tr("K4810_3230").arg(QDir::toNativeSeparators(path), file->errorString());
         return false;
     }
     m_file = std::move(file);
@@ -201,7 +201,7 @@ void TachoExchange::requestNextData()
 void TachoExchange::cancelDownload()
 {
     if (m_activity == Activity::Downloading)
-        endDownload(false, tr("K4810_2831"));
+        endDownload(false, tr("K4810_3231"));
 }
 
 void TachoExchange::stop()
@@ -209,7 +209,7 @@ void TachoExchange::stop()
     m_queryRequest->cancel();
     m_querying = false;
     if (m_activity == Activity::Downloading)
-        endDownload(false, tr("K4810_2831"));
+        endDownload(false, tr("K4810_3231"));
     if (m_activity == Activity::Creating)
         endCreation();
     emit changed();
@@ -220,7 +220,7 @@ void TachoExchange::detach()
     m_queryRequest->cancel();
     m_querying = false;
     if (m_activity == Activity::Downloading)
-        endDownload(false, tr("K4810_2832"));
+        endDownload(false, tr("K4810_3232"));
     if (m_activity == Activity::Creating)
         endCreation();
     m_fileName.clear();
@@ -247,7 +247,7 @@ bool TachoExchange::receiveAnswer(uint32_t msgId, const uchar *data, int length)
             m_loadRequest->answered();
             const quint8 status = data[StatusOffset];
             log(Log::File, tr("[%1] Запрос данных DDD файла: ").arg(clockNow()) + statusText(status));
-            endDownload(false, tr("K4810_2834").arg(QStringLiteral("0x") + hexByte(status)));
+            endDownload(false, tr("K4810_3234").arg(QStringLiteral("0x") + hexByte(status)));
             return true;
         }
         handleFileState(data, length);
@@ -310,7 +310,7 @@ void TachoExchange::handleFileState(const uchar *data, int length)
         return;
     if (status == FileInProgress) {
         if (m_creationStarted.msecsTo(QDateTime::currentDateTimeUtc()) >= m_creationLimitMs) {
-            log(Log::File, QStringLiteral("[%1] ").arg(clockNow()) + tr("K4810_2833").toHtmlEscaped());
+            log(Log::File, QStringLiteral("[%1] ").arg(clockNow()) + tr("K4810_3233").toHtmlEscaped());
             endCreation();
             return;
         }
@@ -334,7 +334,7 @@ bool TachoExchange::handleFileData(const uchar *data, int length)
     if (status != 0) {
         m_loadRequest->answered();
         log(Log::File, tr("[%1] Запрос данных DDD файла: ").arg(clockNow()) + statusText(status));
-        endDownload(false, tr("K4810_2834").arg(QStringLiteral("0x") + hexByte(status)));
+        endDownload(false, tr("K4810_3234").arg(QStringLiteral("0x") + hexByte(status)));
         return true;
     }
     const quint32 offset = u32At(data + 8);
@@ -349,7 +349,7 @@ bool TachoExchange::handleFileData(const uchar *data, int length)
     m_total = total;
     const char *bytes = reinterpret_cast<const char *>(data + FileDataHeaderLength);
     if (m_file->write(bytes, size) != size) {
-        endDownload(false, tr("K4810_2830").arg(QDir::toNativeSeparators(m_path), m_file->errorString()));
+        endDownload(false, tr("K4810_3230").arg(QDir::toNativeSeparators(m_path), m_file->errorString()));
         return true;
     }
     m_offset += size;
@@ -363,12 +363,12 @@ bool TachoExchange::handleFileData(const uchar *data, int length)
     if (!m_file->commit()) {
         const QString reason = m_file->errorString();
         m_file.reset();
-        endDownload(false, tr("K4810_2830").arg(QDir::toNativeSeparators(m_path), reason));
+        endDownload(false, tr("K4810_3230").arg(QDir::toNativeSeparators(m_path), reason));
         return true;
     }
     m_file.reset();
     log(Log::File, QStringLiteral("[%1] ").arg(clockNow())
-                       + tr("K4810_2835").arg(QDir::toNativeSeparators(m_path)).arg(m_total).toHtmlEscaped());
+                       + tr("K4810_3235").arg(QDir::toNativeSeparators(m_path)).arg(m_total).toHtmlEscaped());
     endDownload(true, QString());
     return true;
 }
@@ -390,7 +390,7 @@ void TachoExchange::endDownload(bool ok, const QString &message)
 void TachoExchange::onQueryTimeout()
 {
     m_querying = false;
-    log(Log::Query, QStringLiteral("[%1] ").arg(clockNow()) + tr("K4810_2836").toHtmlEscaped());
+    log(Log::Query, QStringLiteral("[%1] ").arg(clockNow()) + tr("K4810_3236").toHtmlEscaped());
     emit changed();
 }
 
@@ -398,14 +398,14 @@ void TachoExchange::onCreateTimeout()
 {
     if (m_activity != Activity::Creating)
         return;
-    log(Log::File, QStringLiteral("[%1] ").arg(clockNow()) + tr("K4810_2836").toHtmlEscaped());
+    log(Log::File, QStringLiteral("[%1] ").arg(clockNow()) + tr("K4810_3236").toHtmlEscaped());
     endCreation();
 }
 
 void TachoExchange::onLoadTimeout()
 {
     if (m_activity == Activity::Downloading)
-        endDownload(false, tr("K4810_2836"));
+        endDownload(false, tr("K4810_3236"));
 }
 
 // ---------------------------------------------------------------------------
@@ -466,60 +466,60 @@ QString choice(quint8 value, const QStringList &names)
 
 void TachoExchange::logCurrentState(const uchar *data)
 {
-    const QStringList modes = {tr("K4810_2787"), tr("K4810_2788"), tr("K4810_2789"), tr("K4810_2790")};
-    const QStringList moduleModes = {tr("K4810_2791"), tr("K4810_2792")};
-    const QStringList cardStates = {tr("K4810_2793"), tr("K4810_2794"), tr("K4810_2795"), tr("K4810_2796")};
-    const QStringList activities = {tr("K4810_2797"), tr("K4810_2798"), tr("K4810_2799"), tr("K4810_2800")};
-    const QStringList cardTypes = {tr("K4810_2801"), tr("K4810_2802"), tr("K4810_2803"), tr("K4810_2804")};
+    const QStringList modes = {tr("K4810_3187"), tr("K4810_3188"), tr("K4810_3189"), tr("K4810_3190")};
+    const QStringList moduleModes = {tr("K4810_3191"), tr("K4810_3192")};
+    const QStringList cardStates = {tr("K4810_3193"), tr("K4810_3194"), tr("K4810_3195"), tr("K4810_3196")};
+    const QStringList activities = {tr("K4810_3197"), tr("K4810_3198"), tr("K4810_3199"), tr("K4810_3200")};
+    const QStringList cardTypes = {tr("K4810_3201"), tr("K4810_3202"), tr("K4810_3203"), tr("K4810_3204")};
 
-    log(Log::Query, field(tr("K4810_2772"), timeText(u32At(data + 8))));
-    log(Log::Query, field(tr("K4810_2773"), choice(data[12], modes)));
-    log(Log::Query, field(tr("K4810_2774"), choice(data[13], moduleModes)));
-    log(Log::Query, field(tr("K4810_2775"), choice(data[14], cardStates)));
-    log(Log::Query, field(tr("K4810_2776"), choice(data[15], cardStates)));
-    log(Log::Query, field(tr("K4810_2777"), choice(data[16], activities)));
-    log(Log::Query, field(tr("K4810_2778"), choice(data[17], activities)));
-    log(Log::Query, field(tr("K4810_2779"), choice(data[18], cardTypes)));
-    log(Log::Query, field(tr("K4810_2780"), choice(data[19], cardTypes)));
-    log(Log::Query, field(tr("K4810_2781"), tr("K4810_2825").arg(QString::number(u32At(data + 20) * 0.005, 'f', 3))));
-    log(Log::Query, field(tr("K4810_2782"), tr("K4810_2826").arg(QString::number(u16At(data + 24) * 0.2, 'f', 1))));
+    log(Log::Query, field(tr("K4810_3172"), timeText(u32At(data + 8))));
+    log(Log::Query, field(tr("K4810_3173"), choice(data[12], modes)));
+    log(Log::Query, field(tr("K4810_3174"), choice(data[13], moduleModes)));
+    log(Log::Query, field(tr("K4810_3175"), choice(data[14], cardStates)));
+    log(Log::Query, field(tr("K4810_3176"), choice(data[15], cardStates)));
+    log(Log::Query, field(tr("K4810_3177"), choice(data[16], activities)));
+    log(Log::Query, field(tr("K4810_3178"), choice(data[17], activities)));
+    log(Log::Query, field(tr("K4810_3179"), choice(data[18], cardTypes)));
+    log(Log::Query, field(tr("K4810_3180"), choice(data[19], cardTypes)));
+    log(Log::Query, field(tr("K4810_3181"), tr("K4810_3225").arg(QString::number(u32At(data + 20) * 0.005, 'f', 3))));
+    log(Log::Query, field(tr("K4810_3182"), tr("K4810_3226").arg(QString::number(u16At(data + 24) * 0.2, 'f', 1))));
     for (int driver = 0; driver < 2; ++driver) {
         const uchar *minutes = data + 26 + 8 * driver;
-        log(Log::Query, field(tr("K4810_2783").arg(driver + 1), QString::number(u16At(minutes))));
-        log(Log::Query, field(tr("K4810_2784").arg(driver + 1), QString::number(u16At(minutes + 2))));
-        log(Log::Query, field(tr("K4810_2785").arg(driver + 1), QString::number(u16At(minutes + 4))));
-        log(Log::Query, field(tr("K4810_2786").arg(driver + 1), QString::number(u16At(minutes + 6))));
+        log(Log::Query, field(tr("K4810_3183").arg(driver + 1), QString::number(u16At(minutes))));
+        log(Log::Query, field(tr("K4810_3184").arg(driver + 1), QString::number(u16At(minutes + 2))));
+        log(Log::Query, field(tr("K4810_3185").arg(driver + 1), QString::number(u16At(minutes + 4))));
+        log(Log::Query, field(tr("K4810_3186").arg(driver + 1), QString::number(u16At(minutes + 6))));
     }
 }
 
 void TachoExchange::logCard(const uchar *data)
 {
-    const QStringList cardStates = {tr("K4810_2793"), tr("K4810_2794"), tr("K4810_2795"), tr("K4810_2796")};
-    const QStringList cardTypes = {tr("K4810_2801"), tr("K4810_2802"), tr("K4810_2803"), tr("K4810_2804")};
-    log(Log::Query, field(tr("K4810_2806"), choice(data[8], cardStates)));
-    log(Log::Query, field(tr("K4810_2807"), choice(data[9], cardTypes)));
-    log(Log::Query, field(tr("K4810_2808"), QString::number(u16At(data + 10))));
-    log(Log::Query, field(tr("K4810_2809"), asciiText(data + 12, 16)));
-    log(Log::Query, field(tr("K4810_2810"), timeText(u32At(data + 28))));
+    const QStringList cardStates = {tr("K4810_3193"), tr("K4810_3194"), tr("K4810_3195"), tr("K4810_3196")};
+    const QStringList cardTypes = {tr("K4810_3201"), tr("K4810_3202"), tr("K4810_3203"), tr("K4810_3204")};
+    log(Log::Query, field(tr("K4810_3206"), choice(data[8], cardStates)));
+    log(Log::Query, field(tr("K4810_3207"), choice(data[9], cardTypes)));
+    log(Log::Query, field(tr("K4810_3208"), QString::number(u16At(data + 10))));
+    log(Log::Query, field(tr("K4810_3209"), asciiText(data + 12, 16)));
+    log(Log::Query, field(tr("K4810_3210"), timeText(u32At(data + 28))));
     for (int i = 0; i < 4; ++i)
-        log(Log::Query, field(tr("K4810_2811").arg(i + 1), QString::number(data[32 + i])));
+        log(Log::Query, field(tr("K4810_3211").arg(i + 1), QString::number(data[32 + i])));
     for (int i = 0; i < 4; ++i)
-        log(Log::Query, field(tr("K4810_2812").arg(i + 1), codePageText(data + 36 + 36 * i, 36, data[32 + i])));
+        log(Log::Query, field(tr("K4810_3212").arg(i + 1), codePageText(data + 36 + 36 * i, 36, data[32 + i])));
 }
 
 void TachoExchange::logRegistration(const uchar *data)
 {
-    log(Log::Query, field(tr("K4810_2813"), asciiText(data + 8, 8)));
-    log(Log::Query, field(tr("K4810_2814"), asciiText(data + 16, 17)));
-    log(Log::Query, field(tr("K4810_2815"), QString::number(u16At(data + 33))));
-    log(Log::Query, field(tr("K4810_2816"), QString::number(data[35])));
-    log(Log::Query, field(tr("K4810_2817"), codePageText(data + 36, 13, data[35])));
-    log(Log::Query, field(tr("K4810_2818"), tr("K4810_2819").arg(data[49])));
-    log(Log::Query, field(tr("K4810_2820"), timeText(u32At(data + 50))));
-    log(Log::Query, field(tr("K4810_2821"), timeText(u32At(data + 54))));
-    log(Log::Query, field(tr("K4810_2822"), timeText(u32At(data + 58))));
-    log(Log::Query, field(tr("K4810_2823"), asciiText(data + 62, 8)));
-    log(Log::Query, field(tr("K4810_2824"), asciiText(data + 70, 16)));
+    log(Log::Query, field(tr("K4810_3213"), asciiText(data + 8, 8)));
+    log(Log::Query, field(tr("K4810_3214"), asciiText(data + 16, 17)));
+    log(Log::Query, field(tr("K4810_3215"), QString::number(u16At(data + 33))));
+    log(Log::Query, field(tr("K4810_3216"), QString::number(data[35])));
+    log(Log::Query, field(tr("K4810_3217"), codePageText(data + 36, 13, data[35])));
+    log(Log::Query, field(tr("K4810_3218"), tr("K4810_3219").arg(data[49])));
+    log(Log::Query, field(tr("K4810_3220"), timeText(u32At(data + 50))));
+    log(Log::Query, field(tr("K4810_3221"), timeText(u32At(data + 54))));
+    log(Log::Query, field(tr("K4810_3222"), timeText(u32At(data + 58))));
+    log(Log::Query, field(tr("K4810_3223"), asciiText(data + 62, 8)));
+    log(Log::Query, field(tr("K4810_3224"), asciiText(data + 70, 16)));
 }
 
 void TachoExchange::log(Log which, const QString &line)

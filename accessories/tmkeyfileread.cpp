@@ -24,12 +24,12 @@ TmKeyFileRead::~TmKeyFileRead()
 
 QString TmKeyFileRead::emptyBlockText()
 {
-    return tr("K4810_2743");
+    return tr("K4810_3143");
 }
 
 QString TmKeyFileRead::shortBlockText()
 {
-    return tr("K4810_2744");
+    return tr("K4810_3144");
 }
 
 bool TmKeyFileRead::start(QString *error)

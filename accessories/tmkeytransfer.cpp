@@ -40,17 +40,17 @@ QString TmKeyTransfer::newTempFile(const QString &prefix) const
 
 QString TmKeyTransfer::timeoutText()
 {
-    return tr("K4810_2740");
+    return tr("K4810_3140");
 }
 
 QString TmKeyTransfer::detachedText()
 {
-    return tr("K4810_2741");
+    return tr("K4810_3141");
 }
 
 QString TmKeyTransfer::fileErrorText(const QString &file, const QString &reason)
 {
-    return tr("K4810_2742").arg(file, reason);
+    return tr("K4810_3142").arg(file, reason);
 }
 
 void TmKeyTransfer::begin(const QString &tempFile)
