@@ -1,6 +1,7 @@
 #include "telemetry/orv_formtmi_k4810.h"
 #include "ui_orv_formtmi_k4810.h"
 
+#include "accessories/orv_formtaho.h"
 #include "core/formwait.h"
 #include "core/orv_device_k4810.h"
 #include "core/orvmessages.h"
@@ -318,9 +319,11 @@ void orv_FormTmi_K4810::slot_finished(int nResult)
 
 void orv_FormTmi_K4810::closeForConnectionChange()
 {
-    // The tachograph window closes with it once it exists.
+    // The fuel-sensor and tachograph windows close with it once they exist.
     if (m_fuelSensor && m_fuelSensor->isVisible())
         m_fuelSensor->closeForConnectionChange();
+    if (m_taho)
+        m_taho->closeForConnectionChange();
     shutDown();
 }
 
@@ -476,7 +479,9 @@ void orv_FormTmi_K4810::slot_pressed_Btn_FuelSensor()
 
 void orv_FormTmi_K4810::slot_pressed_Btn_Taho()
 {
-    // The tachograph window is not built yet.
+    if (!m_taho)
+        m_taho = new ORV_FormTaho(m_device, this);
+    m_taho->openWindow();
 }
 
 void orv_FormTmi_K4810::sendTouchMemoryRequest()
@@ -516,10 +521,8 @@ void orv_FormTmi_K4810::onFuelSensorAnswer(const uchar *data, int length)
 
 void orv_FormTmi_K4810::onTachoAnswer(uint32_t msgId, intptr_t p1, intptr_t p2)
 {
-    // For the tachograph window, which is not built yet.
-    Q_UNUSED(msgId);
-    Q_UNUSED(p1);
-    Q_UNUSED(p2);
+    if (m_taho)
+        m_taho->onAnswer(msgId, p1, p2);
 }
 
 // ---------------------------------------------------------------------------

@@ -22,6 +22,7 @@ class FormWait;
 class ORV_Device_K4810;
 class ORV_FormFuelSensor;
 class ORV_FormSetRun;
+class ORV_FormTaho;
 class QAction;
 class QLabel;
 class QMenu;
@@ -102,6 +103,8 @@ public:
     // The fuel-sensor calibration window, once the fuel button made it.
     ORV_FormFuelSensor *fuelSensorWindow() const { return m_fuelSensor; }
     ORV_FormSetRun *setRunWindow() const { return m_setRun; }
+    // The tachograph window, once its button made it.
+    ORV_FormTaho *tachographWindow() const { return m_taho; }
 
     // Test seams and settings.
     // Asks for the file of a download (caption, starting directory, filter).
@@ -233,6 +236,7 @@ private:
     FormWait *m_wait = nullptr;
     ORV_FormFuelSensor *m_fuelSensor = nullptr;
     ORV_FormSetRun *m_setRun = nullptr;
+    ORV_FormTaho *m_taho = nullptr;
     int m_autoPollUnitMs = DefaultTickMs;
     int m_balanceTickMs = DefaultTickMs;
 
