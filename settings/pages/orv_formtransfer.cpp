@@ -64,7 +64,6 @@ ORV_FormTransfer::ORV_FormTransfer(orv_FormXml_K4810 *editor, QWidget *parent)
         m_panels << panel;
         connect(panel, &TransferServerPanel::cryptoChanged, this, [this] { slot_stateChanged_Crypto(0); });
     }
-    ui->groupBox_Servers->setTitle(ui->comboBox_ServerType->currentText());
 
     ui->lineEdit_CryptoKey->setValidator(new EncryptionKeyValidator(ui->lineEdit_CryptoKey));
     m_accessPoint = new AccessPointControls(ui->comboBox_Operator1, ui->lineEdit_APN, ui->lineEdit_User,
@@ -116,7 +115,6 @@ QStringList ORV_FormTransfer::inputProblems() const
 void ORV_FormTransfer::slot_currentIndexChanged_ServerType(int nIndex)
 {
     ui->stackedWidget_Servers->setCurrentIndex(nIndex);
-    ui->groupBox_Servers->setTitle(ui->comboBox_ServerType->itemText(nIndex));
 }
 
 // ---------------------------------------------------------------- encryption
