@@ -100,6 +100,7 @@ private slots:
     void roamingMode();
     void blockingHoursZeroRaisesTheMinutes();
     void encryptionKey();
+    void updateSpreadOverTheWeek();
     void operatorListWritesItsCodes();
     void fieldSelectionDialog();
     void operatorPresetsAndApnList();
@@ -370,6 +371,26 @@ void tst_TransferPages::encryptionKey()
     m_page->serverPanel(2)->cryptoBox()->setChecked(true);
     QCOMPARE(text(QStringLiteral("CRYPTO/type")), QStringLiteral("0 0 1"));
     QVERIFY(key->isEnabled());
+}
+
+void tst_TransferPages::updateSpreadOverTheWeek()
+{
+    // Each press picks a day 0..5 and a time from the system's random
+    // source: trackers of a fleet do not all ask the update server at once.
+    QSet<QString> seen;
+    for (int i = 0; i < 8; ++i) {
+        child<QPushButton>("pushButton_BtnUpdate")->pressed();
+        const int day = text(QStringLiteral("GPRSUpdateDat")).toInt();
+        const int hour = text(QStringLiteral("GPRSUpdateHour")).toInt();
+        const int minute = text(QStringLiteral("GPRSUpdateMinute")).toInt();
+        QVERIFY(day >= 0 && day <= 5);
+        QVERIFY(hour >= 0 && hour <= 22);
+        QVERIFY(minute >= 0 && minute <= 58);
+        QCOMPARE(child<QComboBox>("comboBox_UpdateDay")->currentIndex(), day);
+        QCOMPARE(child<QSpinBox>("spinBox_UpdateHour")->value(), hour);
+        seen << QStringLiteral("%1 %2:%3").arg(day).arg(hour).arg(minute);
+    }
+    QVERIFY(seen.size() > 1);
 }
 
 void tst_TransferPages::operatorListWritesItsCodes()
