@@ -572,7 +572,41 @@ QString SettingsModel::text(const QString &section, const QString &path) const
 {
     const Section *s;
     int i;
-    return locate(section, path, &s, &i) ? s->current[size_t(i)] : QString();
+    if (locate(section, path, &s, &i))
+        return s->current[size_t(i)];
+    if (s || path.contains(QLatin1Char('/')))
+        return QString();
+    const CXmlElement *kept = keptSection(section);
+    const CXmlElement *e = kept ? kept->firstChild(path) : nullptr;
+    return e ? e->value() : QString();
+}
+
+bool SettingsModel::setKeptText(const QString &section, const QString &path, const QString &text)
+{
+    if (section.isEmpty() || path.isEmpty() || path.contains(QLatin1Char('/')) || path.contains(QLatin1Char('['))
+        || SettingsText::problem(text) != SettingsText::Problem::None)
+        return false;
+    CXmlElement *kept = nullptr;
+    for (const auto &c : m_rootKept->children) {
+        if (c->name() == section) {
+            kept = c.get();
+            break;
+        }
+    }
+    if (!kept) {
+        auto made = std::make_unique<CXmlElement>(section);
+        made->addAttribute(QString::fromLatin1(SettingsCatalogue::PageKey), section);
+        kept = made.get();
+        m_rootKept->children.push_back(std::move(made));
+    }
+    CXmlElement *e = kept->firstChild(path);
+    if (e && e->value() == text)
+        return true;
+    if (!e)
+        e = kept->addChild(path, QString(), CXmlElement::Add);
+    e->setValueAndKind(text, CXmlElement::TextElement);
+    emit valueChanged(section, path);
+    return true;
 }
 
 QVariant SettingsModel::value(const QString &section, const QString &path, const SettingsConversion *unit) const
@@ -636,7 +670,9 @@ bool SettingsModel::setValue(const QString &section, const QString &path, const 
 bool SettingsModel::setText(const QString &section, const QString &path, const QString &text)
 {
     Section *s = sectionData(section);
-    const int i = s ? s->table->indexOf(path) : -1;
+    if (!s)
+        return setKeptText(section, path, text);
+    const int i = s->table->indexOf(path);
     if (i < 0 || SettingsText::problem(text) != SettingsText::Problem::None)
         return false;
     if (s->current[size_t(i)] == text)

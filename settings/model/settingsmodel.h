@@ -93,6 +93,12 @@ public:
     bool contains(const QString &section, const QString &path) const { return key(section, path) != nullptr; }
 
     // The value as the file holds it.
+    //
+    // A section the catalogue has no table for is kept whole as read; its
+    // plain values (a child element's text, path "Owner") are reached by
+    // text() and setText() all the same, as untyped texts: text() is empty
+    // for a value the section does not hold, and setText() adds the section
+    // (with its page value) or the element when it is missing.
     QString text(const QString &section, const QString &path) const;
     // The value by the key's type (int, double or QString) in the unit
     // given: null for the key's own (the unit its page shows),
@@ -155,6 +161,7 @@ private:
     Section *sectionData(const QString &name);
     const Section *sectionData(const QString &name) const;
     bool locate(const QString &section, const QString &path, const Section **s, int *index) const;
+    bool setKeptText(const QString &section, const QString &path, const QString &text);
     QString storedText(const SettingsKey &key, const QVariant &value, const SettingsConversion &unit) const;
     void loadTree(const CXmlElement *root, bool owned);
     void build(CXmlElement &root, const Header &header, Lending *lent) const;

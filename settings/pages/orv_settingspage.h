@@ -4,6 +4,7 @@
 #include "settings/editor/trackeranswers.h"
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -93,6 +94,10 @@ public:
     // The page's polling ended (left, offline, closed): live controls
     // (dynamic property settingsLive) are reset.
     virtual void stopLive();
+
+    // What the user must correct before the values are saved or written,
+    // one message each; the editor saves nothing while there is any.
+    virtual QStringList inputProblems() const { return {}; }
 
 protected:
     // After every load of the bound widgets.

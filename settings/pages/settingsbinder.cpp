@@ -221,7 +221,9 @@ void SettingsBinder::prepare(Binding &b)
             rule = SettingsInputRule::Any;
             maxLength = 1;
         }
-        e->setValidator(new SettingsTextValidator(rule, maxLength, e));
+        // A page that gave the field a validator of its own keeps it.
+        if (!e->validator())
+            e->setValidator(new SettingsTextValidator(rule, maxLength, e));
         int limit = maxLength > 0 ? maxLength : k.maxLength();
         if (rule == SettingsInputRule::Phone)
             limit = 1 + (maxLength > 0 ? maxLength : 15);

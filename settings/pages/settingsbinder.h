@@ -41,6 +41,7 @@ struct SettingsConversion;
 //   QDoubleSpinBox                       a real; decimals from the catalogue
 //   QLineEdit                            the text, or an item; a validator refuses
 //                                        what cannot be stored or breaks the input rule
+//                                        (a validator the page set before keeps its place)
 //   QCheckBox, checkable QGroupBox       0/1, a flag character, or settingsValue
 //   QRadioButton                         checked while the key holds settingsValue;
 //                                        a value no button stands for checks none

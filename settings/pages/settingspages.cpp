@@ -3,6 +3,7 @@
 #include "core/orvmessages.h"
 #include "settings/editor/orv_formxml_k4810.h"
 #include "settings/pages/orv_forminfo.h"
+#include "settings/pages/orv_formtransfer.h"
 
 #include <QCoreApplication>
 
@@ -19,7 +20,8 @@ using E = orv_FormXml_K4810;
 
 const QList<SettingsPageInfo> kPages = {
     {E::PageInfo, "ORV_FormInfo", nullptr, "K4810_049", nullptr, "k-4810p1.html", &createPage<ORV_FormInfo>},
-    {E::PageTransfer, "ORV_FormTransfer", "TRANSFER", "K4810_050", nullptr, "k-4810p2.html"},
+    {E::PageTransfer, "ORV_FormTransfer", "TRANSFER", "K4810_050", nullptr, "k-4810p2.html",
+     &createPage<ORV_FormTransfer>},
     {E::PageTrack, "ORV_FormTrack", "TRACK", "K4810_150", nullptr, "k-4810p3.html"},
     {E::PageSystem, "ORV_FormSystem", "SYSTEM", "K4810_190", nullptr, "k-4810p4.html", nullptr,
      OrvMsg::SystemPoll, {OrvMsg::StateAnswer}, false},

@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimeEdit>
+#include <QRegularExpressionValidator>
 #include <QValidator>
 
 namespace {
@@ -87,6 +88,7 @@ private slots:
     void lineEditsRefuseWhatCannotBeStored_data();
     void lineEditsRefuseWhatCannotBeStored();
     void octetsAndListItems();
+    void lineEditKeepsThePagesValidator();
     void timeEditMayBeEmpty();
     void loadRunsNoUserRule();
     void enablingRulesRunOnLoadAndAfterChanges();
@@ -342,6 +344,24 @@ void tst_SettingsBinder::octetsAndListItems()
     int pos = 0;
     QString big = QStringLiteral("256");
     QCOMPARE(octets[0]->validator()->validate(big, pos), QValidator::Invalid);
+}
+
+void tst_SettingsBinder::lineEditKeepsThePagesValidator()
+{
+    // A field the page gave a validator of its own (a stricter rule than the
+    // catalogue's) keeps it; the others get the catalogue's.
+    auto *own = bound<QLineEdit>(m_root, QStringLiteral("name"));
+    auto *digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), own);
+    own->setValidator(digits);
+    auto *plain = bound<QLineEdit>(m_root, QStringLiteral("password"));
+    bindAll();
+    QCOMPARE(own->validator(), digits);
+    QVERIFY(plain->validator() && plain->validator() != digits);
+    QCOMPARE(plain->maxLength(), 6);
+    own->clear();
+    own->insert(QStringLiteral("12"));
+    own->insert(QStringLiteral("x"));
+    QCOMPARE(text("name"), QStringLiteral("12"));
 }
 
 void tst_SettingsBinder::timeEditMayBeEmpty()

@@ -128,6 +128,7 @@ private slots:
     void textsThatCannotBeStoredAreRefused();
     void changesAreAnnounced();
     void loadedValuesKeptBesideTheCurrentOnes();
+    void plainValuesOfASectionWithoutATable();
 };
 
 // ------------------------------------------------------------ round trips
@@ -178,9 +179,10 @@ void tst_SettingsModel::roundTripKeepsWhatItDoesNotKnow_data()
                       "\t\t<GPSmaxHDOP>9.9</GPSmaxHDOP>\n"
                       "\t</TRACK>\n");
 
-    // The three values the earlier editor lost; Roaming is computed, the
-    // values of ROAMING_SIM1 it does not know stay.
+    // The three values the earlier editor lost, now known keys; Roaming is
+    // computed, the values of ROAMING_SIM1 it does not know stay.
     const QByteArray transfer = "<DEVICE><TRANSFER page=\"TRANSFER\">"
+                                "<GPRSfuture>7</GPRSfuture>"
                                 "<DFprotocol>DF_VELA</DFprotocol>"
                                 "<GPRSdiagSupress>1</GPRSdiagSupress>"
                                 "<GPRSprotocolConfig>1111111111101110001100000000100000001</GPRSprotocolConfig>"
@@ -192,6 +194,7 @@ void tst_SettingsModel::roundTripKeepsWhatItDoesNotKnow_data()
                       "\t\t<DFprotocol>DF_VELA</DFprotocol>\n"
                       "\t\t<GPRSdiagSupress>1</GPRSdiagSupress>\n"
                       "\t\t<GPRSprotocolConfig>1111111111101110001100000000100000001</GPRSprotocolConfig>\n"
+                      "\t\t<GPRSfuture>7</GPRSfuture>\n"
                       "\t</TRANSFER>\n");
     QTest::newRow("TRANSFER: Roaming from the mode, unknown attribute of a sub-section")
         << transfer << QByteArray("TRANSFER")
@@ -770,6 +773,50 @@ void tst_SettingsModel::loadedValuesKeptBesideTheCurrentOnes()
     QVERIFY(model.setValue(t, QStringLiteral("GPSmaxHDOP"), 3.5));
     QCOMPARE(model.text(t, QStringLiteral("GPSmaxHDOP")), QStringLiteral("3.5"));
     QVERIFY(!model.isChanged(t, QStringLiteral("GPSmaxHDOP")));
+}
+
+void tst_SettingsModel::plainValuesOfASectionWithoutATable()
+{
+    // A section the catalogue has no table for is kept whole; its plain
+    // values are read and set by path as texts, in place, beside the rest.
+    const QString rs = QStringLiteral("RS485");
+    SettingsModel model;
+    QVERIFY(model.openBytes("<DEVICE><RS485 page=\"RS485\"><Owner>TACH</Owner><TACH type=\"ATOL\"/>"
+                            "<FSBoudrate485>9600</FSBoudrate485></RS485></DEVICE>"));
+    QCOMPARE(model.text(rs, QStringLiteral("Owner")), QStringLiteral("TACH"));
+    QCOMPARE(model.text(rs, QStringLiteral("FS0use485")), QString());
+    QCOMPARE(model.text(rs, QStringLiteral("TACH/type")), QString());
+    QVERIFY(!model.key(rs, QStringLiteral("Owner")));
+
+    QSignalSpy changed(&model, &SettingsModel::valueChanged);
+    QVERIFY(model.setText(rs, QStringLiteral("Owner"), QStringLiteral("FLDS")));
+    QVERIFY(model.setText(rs, QStringLiteral("Owner"), QStringLiteral("FLDS")));
+    QVERIFY(model.setText(rs, QStringLiteral("FS0use485"), QStringLiteral("1")));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.at(1).at(0).toString(), rs);
+    QCOMPARE(changed.at(1).at(1).toString(), QStringLiteral("FS0use485"));
+    QVERIFY(!model.setText(rs, QStringLiteral("TACH/type"), QStringLiteral("KSBI")));
+    QVERIFY(!model.setText(rs, QStringLiteral("Owner"), QStringLiteral("Müller")));
+    QVERIFY(!model.setValue(rs, QStringLiteral("Owner"), QStringLiteral("NONE")));
+    QCOMPARE(sectionOf(model.toBytes(), "RS485"), QByteArray("\t<RS485 page=\"RS485\">\n"
+                                                             "\t\t<Owner>FLDS</Owner>\n"
+                                                             "\t\t<TACH type=\"ATOL\"/>\n"
+                                                             "\t\t<FSBoudrate485>9600</FSBoudrate485>\n"
+                                                             "\t\t<FS0use485>1</FS0use485>\n"
+                                                             "\t</RS485>\n"));
+
+    // Missing, the section is added (after the catalogue's) and read back.
+    model.reset();
+    QVERIFY(!model.hasSection(rs));
+    QVERIFY(model.setText(rs, QStringLiteral("Owner"), QStringLiteral("FLDS")));
+    QVERIFY(model.hasSection(rs));
+    const QByteArray saved = model.toBytes();
+    QVERIFY(saved.indexOf("<GUARD_PROFILES") < saved.indexOf("<RS485 page=\"RS485\">"));
+    SettingsModel again;
+    QVERIFY(again.openBytes(saved));
+    QCOMPARE(again.text(rs, QStringLiteral("Owner")), QStringLiteral("FLDS"));
+    model.reset();
+    QVERIFY(!model.hasSection(rs));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsModel)
