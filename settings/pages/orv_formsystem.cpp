@@ -44,6 +44,13 @@ const Stage kDayNames[] = {
 const QString kDayOn = QStringLiteral("08:00");
 const QString kDayOff = QStringLiteral("20:00");
 
+// The wait window's text with the ticks left (after it, should the text
+// have no place for them).
+QString ticksLeft(const QString &text, int ticks)
+{
+    return text.contains(QLatin1String("%1")) ? text.arg(ticks) : text + QLatin1Char(' ') + QString::number(ticks);
+}
+
 QString onPath(int day)
 {
     return QStringLiteral("powerSaveDay/on_%1").arg(day + 1);
@@ -274,7 +281,7 @@ void ORV_FormSystem::slot_pressed_Btn_Engine()
     m_wait->setWindowTitle(tr("K4810_824"));
     m_wait->setRange(0, kEngineTicks);
     m_wait->setValue(kEngineTicks - m_counter);
-    m_wait->setMessage(tr("K4810_825").arg(m_counter));
+    m_wait->setMessage(ticksLeft(tr("K4810_825"), m_counter));
     m_wait->open(); // modal, without an event loop of its own
     m_waitTimer->start();
 }
@@ -287,7 +294,7 @@ void ORV_FormSystem::slot_timeout_Wait()
     }
     --m_counter;
     m_wait->setValue(kEngineTicks - m_counter);
-    m_wait->setMessage(tr("K4810_825").arg(m_counter));
+    m_wait->setMessage(ticksLeft(tr("K4810_825"), m_counter));
     if (m_counter >= 1)
         return;
     endEngineDetection();
