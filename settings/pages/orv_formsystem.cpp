@@ -146,6 +146,17 @@ void ORV_FormSystem::buildDays()
     }
 }
 
+// ---------------------------------------------------------------- thresholds
+
+void ORV_FormSystem::afterBind()
+{
+    // External power: lost below level_on, restored above level_off, at
+    // least 100 mV higher. Fuel level: low below fuel_off, normal above
+    // fuel_on, at least 500 mV higher, within 0 .. 31 V.
+    binder()->keepGap(QStringLiteral("POWER/level_on"), QStringLiteral("POWER/level_off"), 100, 6000, 32000);
+    binder()->keepGap(QStringLiteral("FUEL_PARAM/fuel_off"), QStringLiteral("FUEL_PARAM/fuel_on"), 500, 0, 31000);
+}
+
 // ---------------------------------------------------------------- schedule
 
 void ORV_FormSystem::afterLoad()

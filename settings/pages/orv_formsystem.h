@@ -72,6 +72,7 @@ public slots:
     void slot_pressed_BtnPowerSaveAccel();
 
 protected:
+    void afterBind() override;
     void afterLoad() override;
 
 private:

@@ -124,6 +124,22 @@ private:
     orv_FormXml_K4810 *m_editor = nullptr;
 };
 
+// For a failure message: the lines of a saved section that hold the
+// name the expected text starts with.
+inline QByteArray linesLike(const QByteArray &section, const QByteArray &expected)
+{
+    QByteArray name = expected;
+    name = name.mid(name.startsWith('<') ? 1 : 0);
+    name = name.left(name.indexOf(name.contains('=') ? '=' : '>'));
+    name = name.left(name.indexOf(' ') < 0 ? name.size() : name.indexOf(' '));
+    QByteArray out = expected + "\nnot in\n";
+    for (const QByteArray &line : section.split('\n')) {
+        if (line.contains(name))
+            out += line + '\n';
+    }
+    return out;
+}
+
 // What a widget shows, as a user reads it: "on"/"off" for a box or a radio,
 // the number of a field or slider, a combo's item text, a time "hh:mm" (""
 // for an empty one), a label's text, a stacked widget's page.
