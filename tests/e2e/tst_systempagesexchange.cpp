@@ -341,6 +341,9 @@ void tst_SystemPagesExchange::screenshots()
             QVERIFY(editor->findChild<QWidget *>(QLatin1String(page))->grab().save(name + QStringLiteral("_whole.png")));
         }
     }
+    // AIN1 as a discrete input, its zone on the two sliders.
+    child<QComboBox>(editor, "ORV_FormSensors", "comboBox_NormState_AIn1")->setCurrentIndex(3);
+    QVERIFY(editor->findChild<QWidget *>(QStringLiteral("ORV_FormSensors"))->grab().save(folder + QStringLiteral("/ORV_FormSensors_zone.png")));
 }
 
 void tst_SystemPagesExchange::cleanupTestCase()
