@@ -100,6 +100,9 @@ public:
     virtual QStringList inputProblems() const { return {}; }
 
 protected:
+    // Once, after the widgets are bound and before their first load: rules
+    // of the binder (keepGap) are set here.
+    virtual void afterBind() {}
     // After every load of the bound widgets.
     virtual void afterLoad() {}
 

@@ -95,6 +95,11 @@ void SettingsBinder::bindAll()
                 path.truncate(eq);
             }
             r.path = path.trimmed();
+            bool ok = false;
+            const int index = w->property(EnabledByIndexProperty).toInt(&ok);
+            r.index = ok && w->property(EnabledByIndexProperty).isValid() ? index : -1;
+            const int item = w->property(EnabledByItemProperty).toInt(&ok);
+            r.item = ok && w->property(EnabledByItemProperty).isValid() ? item : -1;
             m_rules.append(r);
         }
         if (w->property(LiveProperty).toBool())
@@ -313,6 +318,29 @@ void SettingsBinder::connectUser(int i)
     }
 }
 
+void SettingsBinder::rebind(QWidget *widget, const QString &path)
+{
+    for (Binding &b : m_bindings) {
+        if (b.widget != widget)
+            continue;
+        if (b.path == path)
+            return;
+        const SettingsKey *key = m_model ? m_model->key(b.section, path) : nullptr;
+        if (!key) {
+            qWarning("SettingsBinder: %s cannot be bound to %s/%s, which the catalogue does not have",
+                     qPrintable(widget->objectName()), qPrintable(b.section), qPrintable(path));
+            return;
+        }
+        const QSignalBlocker block(widget); // a range set here changes no value
+        b.path = path;
+        b.key = key;
+        widget->setProperty(PathProperty, path);
+        prepare(b);
+        show(b);
+        return;
+    }
+}
+
 // ---------------------------------------------------------------- model to widgets
 
 void SettingsBinder::show(const Binding &b)
@@ -488,7 +516,11 @@ void SettingsBinder::onModelChanged(const QString &section, const QString &path)
 
 bool SettingsBinder::ruleHolds(const EnableRule &r) const
 {
-    const QString text = m_model->text(r.section, r.path).trimmed();
+    QString text = m_model->text(r.section, r.path).trimmed();
+    if (r.index >= 0)
+        text = m_model->character(r.section, r.path, r.index) == QLatin1Char('1') ? QStringLiteral("1") : QString();
+    else if (r.item >= 0)
+        text = m_model->item(r.section, r.path, r.item).trimmed();
     bool holds;
     if (!r.codes.isEmpty()) {
         holds = false;

@@ -31,6 +31,11 @@ struct SettingsConversion;
 //   settingsEnabledBy  the widget is enabled while a key is not 0 or empty
 //                      ("GPSreject"), is one of some codes ("Owner=TACH|TGFS"),
 //                      or the reverse ("!GPSreject")
+//   settingsEnabledByIndex, settingsEnabledByItem
+//                      (Int) the rule looks at one character of the key
+//                      (enabled while it is "1") or one item of its list
+//                      (enabled while it is not 0 or empty), read as
+//                      SettingsModel::character() and item() read them
 //   settingsLive       (Bool) a live control: disabled offline, reset when
 //                      the page's polling stops
 //
@@ -74,6 +79,8 @@ public:
     static constexpr const char *UnitProperty = "settingsUnit";
     static constexpr const char *ValueProperty = "settingsValue";
     static constexpr const char *EnabledByProperty = "settingsEnabledBy";
+    static constexpr const char *EnabledByIndexProperty = "settingsEnabledByIndex";
+    static constexpr const char *EnabledByItemProperty = "settingsEnabledByItem";
     static constexpr const char *LiveProperty = "settingsLive";
 
     // Two keys kept `gap` apart within [minimum, maximum] (stored units) when
@@ -89,6 +96,10 @@ public:
     void bindAll();
     // Binds a widget from code: sets its properties and binds it.
     void bind(QWidget *widget, const QString &path, const QString &section = QString());
+
+    // Binds a bound widget to another key of its section instead (a widget
+    // whose key depends on a mode), and shows that key.
+    void rebind(QWidget *widget, const QString &path);
 
     void load();
     bool isLoading() const { return m_loading; }
@@ -133,6 +144,8 @@ private:
         QString path;
         QStringList codes;
         bool negate = false;
+        int index = -1;
+        int item = -1;
     };
     struct Gap
     {

@@ -3,6 +3,9 @@
 #include "core/orvmessages.h"
 #include "settings/editor/orv_formxml_k4810.h"
 #include "settings/pages/orv_forminfo.h"
+#include "settings/pages/orv_formsensors.h"
+#include "settings/pages/orv_formsystem.h"
+#include "settings/pages/orv_formtrack.h"
 #include "settings/pages/orv_formtransfer.h"
 
 #include <QCoreApplication>
@@ -22,13 +25,13 @@ const QList<SettingsPageInfo> kPages = {
     {E::PageInfo, "ORV_FormInfo", nullptr, "K4810_049", nullptr, "k-4810p1.html", &createPage<ORV_FormInfo>},
     {E::PageTransfer, "ORV_FormTransfer", "TRANSFER", "K4810_050", nullptr, "k-4810p2.html",
      &createPage<ORV_FormTransfer>},
-    {E::PageTrack, "ORV_FormTrack", "TRACK", "K4810_150", nullptr, "k-4810p3.html"},
-    {E::PageSystem, "ORV_FormSystem", "SYSTEM", "K4810_190", nullptr, "k-4810p4.html", nullptr,
+    {E::PageTrack, "ORV_FormTrack", "TRACK", "K4810_150", nullptr, "k-4810p3.html", &createPage<ORV_FormTrack>},
+    {E::PageSystem, "ORV_FormSystem", "SYSTEM", "K4810_190", nullptr, "k-4810p4.html", &createPage<ORV_FormSystem>,
      OrvMsg::SystemPoll, {OrvMsg::StateAnswer}, false},
     {E::PageCAN, "ORV_FormCAN", "CAN", "K4810_230", nullptr, "k-4810p5.html"},
     {E::PageRS, "ORV_FormRS", "RS485", "K4810_819", nullptr, "k-4810p6.html"},
     {E::PageTempSensors, "ORV_FormTempSensors", "TEMP_SENSORS", "K4810_270", nullptr, "k-4810p7.html"},
-    {E::PageSensors, "ORV_FormSensors", "SENSORS", "K4810_290", nullptr, "k-4810p8.html", nullptr,
+    {E::PageSensors, "ORV_FormSensors", "SENSORS", "K4810_290", nullptr, "k-4810p8.html", &createPage<ORV_FormSensors>,
      OrvMsg::SensorsPoll, {OrvMsg::FuelLevelAnswer, OrvMsg::StateAnswer}, true},
     {E::PageAccelerometer, "ORV_FormAccelerometer", "ACCELEROMETER", "K4810_340", nullptr, "k-4810p9.html", nullptr,
      OrvMsg::AccelState, {OrvMsg::StateAnswer, OrvMsg::AccelAnswer, OrvMsg::AccelStateAnswer}, true},

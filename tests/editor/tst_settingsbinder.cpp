@@ -178,15 +178,16 @@ void tst_SettingsBinder::checkBoxesFlagsAndValues()
     QList<bool> states;
     for (QCheckBox *f : flags)
         states << f->isChecked();
-    QCOMPARE(states, (QList<bool>{true, false, true, false, false, false, false, false, false, false, false, false}));
+    // The positions "1010" lacks are the default's ("11101111111"), "0" beyond it.
+    QCOMPARE(states, (QList<bool>{true, false, true, false, true, true, true, true, true, true, true, false}));
     QVERIFY(byDirection->isChecked());
     QVERIFY(!byAngle->isChecked());
 
-    // A short string is padded with "0" up to the box changed.
-    flags[5]->setChecked(true);
-    QCOMPARE(text("MODE0/inUse"), QStringLiteral("101001"));
+    // A short string is written whole, padded as it was shown.
+    flags[5]->setChecked(false);
+    QCOMPARE(text("MODE0/inUse"), QStringLiteral("10101011111"));
     flags[0]->setChecked(false);
-    QCOMPARE(text("MODE0/inUse"), QStringLiteral("001001"));
+    QCOMPARE(text("MODE0/inUse"), QStringLiteral("00101011111"));
     use->setChecked(true);
     QCOMPARE(text("srvUse"), QStringLiteral("1"));
     QVERIFY(group->isChecked());

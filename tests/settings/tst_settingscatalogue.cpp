@@ -218,7 +218,7 @@ void TstSettingsCatalogue::knownDefaults()
     QCOMPARE(v("SYSTEM", "powerSaveDay/off_7").toString(), QStringLiteral("00:00"));
     QCOMPARE(v("SYSTEM", "powerSaveSleepDelay").toInt(), -1);
     QCOMPARE(v("SENSORS", "PARAM_IN2/analys_time").toInt(), 2500);
-    QCOMPARE(v("SENSORS", "recoveryZoneLowerAIN1").toInt(), 60000);
+    QCOMPARE(m.text(QStringLiteral("SENSORS"), QStringLiteral("recoveryZoneLowerAIN1")), QStringLiteral("60000"));
     QCOMPARE(v("GUARD_PROFILES", "MODE0/inUse").toString(), QStringLiteral("11101111111"));
     QCOMPARE(v("GUARD_PROFILES", "MODE1/inUse").toString(), QStringLiteral("00000000000"));
     QCOMPARE(v("OUTPUT_LINES", "autoSwitchO2").toString().size(), 18);
@@ -351,7 +351,7 @@ void TstSettingsCatalogue::textDefaultsUseThePageContext()
 void TstSettingsCatalogue::everyTextKeyHasEnglishText()
 {
     const QDir root(QStringLiteral(K4810_SOURCE_DIR));
-    // The keys of a section's table live in the catalogue of its page's area.
+    // The host's catalogues, one per area: a page's labels live in its area's.
     QString catalogue;
     const QDir i18n(root.filePath(QStringLiteral("host/i18n")));
     for (const QString &name : i18n.entryList({QStringLiteral("*.ts")}, QDir::Files)) {

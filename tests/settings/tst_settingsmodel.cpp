@@ -644,9 +644,13 @@ void tst_SettingsModel::flagStrings_data()
     QTest::addColumn<bool>("set");
     QTest::addColumn<QString>("after");
     QTest::newRow("a character of the string") << "1010" << 2 << true << false << "1000";
-    QTest::newRow("short string: missing characters are 0, padded with 0") << "1" << 5 << false << true << "100001";
+    // A position the string does not reach takes the default's character
+    // there ("1010"), and "0" beyond the default; a short string is written
+    // whole, as it was shown.
+    QTest::newRow("short string: beyond the default") << "1" << 5 << false << true << "101001";
+    QTest::newRow("short string: within the default") << "1" << 2 << true << false << "1000";
     QTest::newRow("long string keeps its tail") << "11101111111xyz" << 3 << false << true << "11111111111xyz";
-    QTest::newRow("empty string") << "" << 0 << false << true << "1";
+    QTest::newRow("empty string") << "" << 0 << true << false << "0010";
 }
 
 void tst_SettingsModel::flagStrings()
