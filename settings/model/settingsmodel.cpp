@@ -656,19 +656,38 @@ bool SettingsModel::setFlag(const QString &section, const QString &path, int pos
     return setCharacter(section, path, position, on ? QLatin1Char('1') : QLatin1Char('0'));
 }
 
+namespace {
+
+// The character a position of a key's literal default has ("0" past its end):
+// what a position missing from a short stored string stands for.
+QChar defaultCharacter(const SettingsKey *k, int position)
+{
+    if (!k || k->type() != SettingsRow::Text || k->row().defaultKind != SettingsRow::Literal)
+        return QLatin1Char('0');
+    const QString d = k->defaultText(nullptr);
+    return position >= 0 && position < d.size() ? d.at(position) : QLatin1Char('0');
+}
+
+} // namespace
+
 QChar SettingsModel::character(const QString &section, const QString &path, int position) const
 {
     const QString t = text(section, path);
-    return position >= 0 && position < t.size() ? t.at(position) : QLatin1Char('0');
+    if (position < 0)
+        return QLatin1Char('0');
+    return position < t.size() ? t.at(position) : defaultCharacter(key(section, path), position);
 }
 
 bool SettingsModel::setCharacter(const QString &section, const QString &path, int position, QChar c)
 {
-    if (position < 0 || !contains(section, path))
+    const SettingsKey *k = key(section, path);
+    if (position < 0 || !k)
         return false;
     QString t = text(section, path);
-    if (t.size() <= position)
-        t = t.leftJustified(position + 1, QLatin1Char('0'));
+    // A short string grows by the default's characters: the positions it
+    // lacked keep the meaning they were read with.
+    while (t.size() <= position)
+        t += defaultCharacter(k, int(t.size()));
     t[position] = c;
     return setText(section, path, t);
 }

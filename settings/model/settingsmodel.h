@@ -108,12 +108,13 @@ public:
                   const SettingsConversion *unit = nullptr);
     bool setText(const QString &section, const QString &path, const QString &text);
 
-    // A character of a flag string ("1110"): true when it is "1"; a missing
-    // character is "0". setFlag pads a short string with "0" and keeps the
-    // tail of a longer one.
+    // A character of a flag string ("1110"): true when it is "1". A position
+    // a short string lacks reads as the key's default has it ("0" past the
+    // default's end); setFlag fills a short string up the same way and keeps
+    // the tail of a longer one.
     bool flag(const QString &section, const QString &path, int position) const;
     bool setFlag(const QString &section, const QString &path, int position, bool on);
-    // The character at a position of a string of codes ("0" when missing).
+    // The character at a position of a string of codes (missing: as flag()).
     QChar character(const QString &section, const QString &path, int position) const;
     bool setCharacter(const QString &section, const QString &path, int position, QChar c);
     // An item of a list: "."-separated for an IPv4 address key, else

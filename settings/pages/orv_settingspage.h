@@ -95,6 +95,9 @@ public:
     virtual void stopLive();
 
 protected:
+    // Once, after the widgets are bound and before they are first loaded:
+    // what the binder needs beyond the widgets' properties (keepGap).
+    virtual void afterBind() {}
     // After every load of the bound widgets.
     virtual void afterLoad() {}
 

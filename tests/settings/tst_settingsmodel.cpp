@@ -641,7 +641,10 @@ void tst_SettingsModel::flagStrings_data()
     QTest::addColumn<bool>("set");
     QTest::addColumn<QString>("after");
     QTest::newRow("a character of the string") << "1010" << 2 << true << false << "1000";
-    QTest::newRow("short string: missing characters are 0, padded with 0") << "1" << 5 << false << true << "100001";
+    // The default is "1010": a position a short string lacks means what the default has there.
+    QTest::newRow("short string: a missing position reads as the default") << "1" << 2 << true << false << "100";
+    QTest::newRow("short string: filled up with the default") << "1" << 3 << false << true << "1011";
+    QTest::newRow("short string: past the default's end, 0") << "1" << 5 << false << true << "101001";
     QTest::newRow("long string keeps its tail") << "11101111111xyz" << 3 << false << true << "11111111111xyz";
     QTest::newRow("empty string") << "" << 0 << false << true << "1";
 }
