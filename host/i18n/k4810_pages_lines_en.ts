@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
-    <name>ORV_FormTempSensors</name>
+    <name>K4810</name>
     <message>
         <source>K4810_271</source>
         <translation>Digital temperature sensors</translation>
@@ -59,9 +59,6 @@
         <source>K4810_2753</source>
         <translation>T%1: no device answered on the one-wire bus.</translation>
     </message>
-</context>
-<context>
-    <name>ORV_FormOutputLines</name>
     <message>
         <source>K4810_361</source>
         <translation>General purpose</translation>
@@ -222,9 +219,6 @@
         <source>K4810_400</source>
         <translation>Warn with the buzzer before blocking</translation>
     </message>
-</context>
-<context>
-    <name>ORV_FormPhones</name>
     <message>
         <source>K4810_421</source>
         <translation>Phone 1</translation>
@@ -405,9 +399,6 @@
         <source>K4810_489</source>
         <translation>SMS with the operator's answer</translation>
     </message>
-</context>
-<context>
-    <name>ORV_FormGuard</name>
     <message>
         <source>K4810_1334</source>
         <translation>Use the guard</translation>

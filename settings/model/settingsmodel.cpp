@@ -121,6 +121,60 @@ QPair<QString, int> segment(const QString &part)
     return {part.left(open), qMax(1, part.mid(open + 1, part.size() - open - 2).toInt())};
 }
 
+// Lists and code strings read by position: a position the text does not
+// reach (or an empty item of a list) takes the key's default there, "0"
+// beyond the default; nothing is read past the end.
+QChar separatorOf(const SettingsKey *k)
+{
+    return k && k->inputRule() == SettingsInputRule::IPv4Address ? QLatin1Char('.') : QLatin1Char(' ');
+}
+
+QChar characterAt(const QString &text, const QString &defaultText, int position)
+{
+    if (position < 0)
+        return QLatin1Char('0');
+    if (position < text.size())
+        return text.at(position);
+    return position < defaultText.size() ? defaultText.at(position) : QLatin1Char('0');
+}
+
+// A short string is written whole: padded to the default's length, so that
+// what the tracker reads is what the page showed.
+QString withCharacter(QString text, const QString &defaultText, int position, QChar c)
+{
+    while (text.size() <= position || text.size() < defaultText.size())
+        text += characterAt(QString(), defaultText, int(text.size()));
+    text[position] = c;
+    return text;
+}
+
+QString itemAt(const QString &text, const QString &defaultText, QChar separator, int position)
+{
+    if (position < 0)
+        return QString();
+    const QStringList items = text.split(separator);
+    if (position < items.size() && !items.at(position).isEmpty())
+        return items.at(position);
+    const QStringList defaults = defaultText.split(separator);
+    return position < defaults.size() ? defaults.at(position) : QString();
+}
+
+QString withItem(const QString &text, const QString &defaultText, QChar separator, int position, const QString &item)
+{
+    QStringList items = text.isEmpty() ? QStringList() : text.split(separator);
+    const qsizetype defaults = defaultText.isEmpty() ? 0 : defaultText.split(separator).size();
+    while (items.size() <= position || items.size() < defaults)
+        items.append(QString());
+    for (int i = 0; i < items.size(); ++i) {
+        if (items.at(i).isEmpty() && i != position) {
+            const QString d = itemAt(QString(), defaultText, separator, i);
+            items[i] = d.isEmpty() ? QStringLiteral("0") : d;
+        }
+    }
+    items[position] = item;
+    return items.join(separator);
+}
+
 } // namespace
 
 // One element of a file being read: its records by name, and which of them
@@ -656,55 +710,21 @@ bool SettingsModel::setFlag(const QString &section, const QString &path, int pos
     return setCharacter(section, path, position, on ? QLatin1Char('1') : QLatin1Char('0'));
 }
 
-namespace {
-
-// The character a position of a key's literal default has ("0" past its end):
-// what a position missing from a short stored string stands for.
-QChar defaultCharacter(const SettingsKey *k, int position)
-{
-    if (!k || k->type() != SettingsRow::Text || k->row().defaultKind != SettingsRow::Literal)
-        return QLatin1Char('0');
-    const QString d = k->defaultText(nullptr);
-    return position >= 0 && position < d.size() ? d.at(position) : QLatin1Char('0');
-}
-
-} // namespace
-
 QChar SettingsModel::character(const QString &section, const QString &path, int position) const
 {
-    const QString t = text(section, path);
-    if (position < 0)
-        return QLatin1Char('0');
-    return position < t.size() ? t.at(position) : defaultCharacter(key(section, path), position);
+    return characterAt(text(section, path), defaultText(section, path), position);
 }
 
 bool SettingsModel::setCharacter(const QString &section, const QString &path, int position, QChar c)
 {
-    const SettingsKey *k = key(section, path);
-    if (position < 0 || !k)
+    if (position < 0 || !contains(section, path))
         return false;
-    QString t = text(section, path);
-    // A short string grows by the default's characters: the positions it
-    // lacked keep the meaning they were read with.
-    while (t.size() <= position)
-        t += defaultCharacter(k, int(t.size()));
-    t[position] = c;
-    return setText(section, path, t);
+    return setText(section, path, withCharacter(text(section, path), defaultText(section, path), position, c));
 }
-
-namespace {
-
-QChar separatorOf(const SettingsKey *k)
-{
-    return k && k->inputRule() == SettingsInputRule::IPv4Address ? QLatin1Char('.') : QLatin1Char(' ');
-}
-
-} // namespace
 
 QString SettingsModel::item(const QString &section, const QString &path, int position) const
 {
-    const QStringList items = text(section, path).split(separatorOf(key(section, path)));
-    return position >= 0 && position < items.size() ? items.at(position) : QString();
+    return itemAt(text(section, path), defaultText(section, path), separatorOf(key(section, path)), position);
 }
 
 bool SettingsModel::setItem(const QString &section, const QString &path, int position, const QString &item)
@@ -712,13 +732,15 @@ bool SettingsModel::setItem(const QString &section, const QString &path, int pos
     const SettingsKey *k = key(section, path);
     if (!k || position < 0)
         return false;
-    const QChar sep = separatorOf(k);
-    const QString t = text(section, path);
-    QStringList items = t.isEmpty() ? QStringList() : t.split(sep);
-    while (items.size() <= position)
-        items.append(QStringLiteral("0"));
-    items[position] = item;
-    return setText(section, path, items.join(sep));
+    return setText(section, path,
+                   withItem(text(section, path), defaultText(section, path), separatorOf(k), position, item));
+}
+
+QString SettingsModel::defaultText(const QString &section, const QString &path) const
+{
+    const Section *s;
+    int i;
+    return locate(section, path, &s, &i) ? s->table->keys().at(i).defaultText(contextOf(s->table)) : QString();
 }
 
 QString SettingsModel::loadedText(const QString &section, const QString &path) const

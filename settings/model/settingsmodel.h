@@ -108,20 +108,23 @@ public:
                   const SettingsConversion *unit = nullptr);
     bool setText(const QString &section, const QString &path, const QString &text);
 
-    // A character of a flag string ("1110"): true when it is "1". A position
-    // a short string lacks reads as the key's default has it ("0" past the
-    // default's end); setFlag fills a short string up the same way and keeps
-    // the tail of a longer one.
+    // A character of a flag string ("1110"): true when it is "1". A
+    // position the string does not reach takes the key's default there
+    // ("0" beyond it); setFlag pads a short string so, and keeps the tail of
+    // a longer one.
     bool flag(const QString &section, const QString &path, int position) const;
     bool setFlag(const QString &section, const QString &path, int position, bool on);
     // The character at a position of a string of codes (missing: as flag()).
     QChar character(const QString &section, const QString &path, int position) const;
     bool setCharacter(const QString &section, const QString &path, int position, QChar c);
     // An item of a list: "."-separated for an IPv4 address key, else
-    // separated by single spaces ("60 60 60 60"). A missing item is empty;
-    // setItem pads with "0".
+    // separated by single spaces ("60 60 60 60"). A missing or empty item
+    // takes the default's item there (empty beyond it); setItem fills such
+    // items the same way ("0" beyond the default).
     QString item(const QString &section, const QString &path, int position) const;
     bool setItem(const QString &section, const QString &path, int position, const QString &item);
+    // The key's default as stored text (empty for an unknown key).
+    QString defaultText(const QString &section, const QString &path) const;
 
     // ------------------------------------------------------------ as loaded
 

@@ -67,6 +67,9 @@ ORV_FormGuard::ORV_FormGuard(orv_FormXml_K4810 *editor, QWidget *parent)
             auto *combo = new QComboBox(box);
             combo->setObjectName(QStringLiteral("comboBox_Mode%1_%2").arg(m).arg(name));
             combo->setProperty(SettingsBinder::PathProperty, QStringLiteral("MODE%1/%2").arg(m).arg(key));
+            // Narrow enough for the editor's width; the list shows the whole texts.
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            combo->setMinimumContentsLength(14);
             grid->addWidget(combo, row, 1 + m);
         }
         ++row;

@@ -95,8 +95,8 @@ public:
     virtual void stopLive();
 
 protected:
-    // Once, after the widgets are bound and before they are first loaded:
-    // what the binder needs beyond the widgets' properties (keepGap).
+    // Once, after the widgets are bound and before their first load: rules
+    // of the binder (keepGap) are set here.
     virtual void afterBind() {}
     // After every load of the bound widgets.
     virtual void afterLoad() {}

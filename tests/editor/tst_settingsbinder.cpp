@@ -176,15 +176,16 @@ void tst_SettingsBinder::checkBoxesFlagsAndValues()
     QList<bool> states;
     for (QCheckBox *f : flags)
         states << f->isChecked();
-    QCOMPARE(states, (QList<bool>{true, false, true, false, false, false, false, false, false, false, false, false}));
+    // Where a short string ends, the default ("11101111111") speaks; past it, "0".
+    QCOMPARE(states, (QList<bool>{true, false, true, false, true, true, true, true, true, true, true, false}));
     QVERIFY(byDirection->isChecked());
     QVERIFY(!byAngle->isChecked());
 
-    // A short string is padded with "0" up to the box changed.
-    flags[5]->setChecked(true);
-    QCOMPARE(text("MODE0/inUse"), QStringLiteral("101001"));
+    // A short string is written whole, filled up from the default.
+    flags[5]->setChecked(false);
+    QCOMPARE(text("MODE0/inUse"), QStringLiteral("10101011111"));
     flags[0]->setChecked(false);
-    QCOMPARE(text("MODE0/inUse"), QStringLiteral("001001"));
+    QCOMPARE(text("MODE0/inUse"), QStringLiteral("00101011111"));
     use->setChecked(true);
     QCOMPARE(text("srvUse"), QStringLiteral("1"));
     QVERIFY(group->isChecked());

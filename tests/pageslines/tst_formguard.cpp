@@ -76,13 +76,13 @@ void tst_FormGuard::watchedEvents_data()
         << QByteArray() << "11101111111" << "00000000000" << 0 << 4 << QByteArray("inUse=\"11111111111\"");
     QTest::newRow("stored strings") << QByteArray("<MODE0 inUse=\"11101111111\"/><MODE1 inUse=\"10000000001\"/>")
                                     << "11101111111" << "10000000001" << 1 << 1 << QByteArray("inUse=\"00000000001\"");
-    QTest::newRow("short string: the rest as the default")
+    QTest::newRow("short string: the rest as the default, written whole")
         << QByteArray("<MODE0 inUse=\"0\"/>") << "01101111111" << "00000000000" << 0 << 6
-        << QByteArray("inUse=\"011010\"");
+        << QByteArray("inUse=\"01101011111\"");
     QTest::newRow("short string, observation mode") << QByteArray("<MODE1 inUse=\"11\"/>") << "11101111111"
                                                     << "11000000000" << 1 << 11 << QByteArray("inUse=\"11000000001\"");
     QTest::newRow("empty string") << QByteArray("<MODE0 inUse=\"\"/>") << "11101111111" << "00000000000" << 0 << 1
-                                  << QByteArray("inUse=\"0\"");
+                                  << QByteArray("inUse=\"01101111111\"");
 }
 
 void tst_FormGuard::watchedEvents()

@@ -93,10 +93,10 @@ void tst_FormOutputLines::autoSwitchFlags_data()
     QTest::addColumn<QString>("saved");
     QTest::newRow("18 flags") << QByteArray("010000000000000001") << "010000000000000001" << 1
                               << "110000000000000001";
-    QTest::newRow("short: missing events are off") << QByteArray("101") << "101000000000000000" << 18
+    QTest::newRow("short: missing events are off, written whole") << QByteArray("101") << "101000000000000000" << 18
                                                    << "101000000000000001";
-    QTest::newRow("empty") << QByteArray("") << "000000000000000000" << 5 << "00001";
-    QTest::newRow("odd characters stay as they are") << QByteArray("1x1") << "101000000000000000" << 4 << "1x11";
+    QTest::newRow("empty") << QByteArray("") << "000000000000000000" << 5 << "000010000000000000";
+    QTest::newRow("odd characters stay as they are") << QByteArray("1x1") << "101000000000000000" << 4 << "1x1100000000000000";
     QTest::newRow("a longer string keeps its tail") << QByteArray("0000000000000000001111") << "000000000000000000" << 1
                                                     << "1000000000000000001111";
     QTest::newRow("unchecking") << QByteArray("111111111111111111") << "111111111111111111" << 9

@@ -43,10 +43,15 @@ private:
     QWidget *m_editor = nullptr;
 
     QWidget *readSettings();
+    // A widget of the editor, or of one of its pages ("ORV_FormPhones/lineEdit_Nick_1").
     template <class W>
     W *find(const char *name) const
     {
-        return m_editor ? m_editor->findChild<W *>(QLatin1String(name)) : nullptr;
+        const QStringList parts = QString::fromLatin1(name).split(QLatin1Char('/'));
+        QObject *in = m_editor;
+        if (in && parts.size() == 2)
+            in = m_editor->findChild<QWidget *>(parts.first());
+        return in ? in->findChild<W *>(parts.last()) : nullptr;
     }
     bool showTab(const char *pageClass) const;
 };
@@ -107,7 +112,7 @@ void tst_LinesPagesRoundTrip::readSensorKeyWriteReadBack()
     // The pages show what the tracker holds.
     QVERIFY(readSettings() && m_editor->isVisible());
     QCOMPARE(find<QLineEdit>("lineEdit_Key_1")->text(), QStringLiteral("B5000008A27C1128"));
-    QCOMPARE(find<QLineEdit>("lineEdit_Nick_1")->text(), QStringLiteral("Рефрижератор"));
+    QCOMPARE(find<QLineEdit>("ORV_FormTempSensors/lineEdit_Nick_1")->text(), QStringLiteral("Рефрижератор"));
     QCOMPARE(find<QDoubleSpinBox>("doubleSpinBox_Max_3")->value(), 105.5);
     QCOMPARE(find<QComboBox>("comboBox_UseAs_O1")->currentData().toString(), QStringLiteral("IMMOB"));
     QVERIFY(find<QCheckBox>("checkBox_AutoSwitch_O2_10")->isChecked());

@@ -269,7 +269,7 @@ void tst_SettingsModel::everySectionInPageOrderThenTheUnknownOnes()
             order << line.mid(2, line.indexOf(' ') > 0 ? line.indexOf(' ') - 2 : line.indexOf('>') - 2);
     }
     QCOMPARE(order, (QList<QByteArray>{"TRANSFER", "TRACK", "SYSTEM", "TEMP_SENSORS", "SENSORS", "OUTPUT_LINES",
-                                       "GUARD_PROFILES", "PHONES", "EMAIL", "TRACK", "CAN"}));
+                                       "PHONES", "GUARD_PROFILES", "EMAIL", "TRACK", "CAN"}));
     QVERIFY(saved.contains("\t<TRACK page=\"second\"/>\n"));
     QVERIFY(model.hasSection(QStringLiteral("TRACK")));
     QVERIFY(model.hasSection(QStringLiteral("PHONES")));
@@ -641,12 +641,13 @@ void tst_SettingsModel::flagStrings_data()
     QTest::addColumn<bool>("set");
     QTest::addColumn<QString>("after");
     QTest::newRow("a character of the string") << "1010" << 2 << true << false << "1000";
-    // The default is "1010": a position a short string lacks means what the default has there.
-    QTest::newRow("short string: a missing position reads as the default") << "1" << 2 << true << false << "100";
-    QTest::newRow("short string: filled up with the default") << "1" << 3 << false << true << "1011";
-    QTest::newRow("short string: past the default's end, 0") << "1" << 5 << false << true << "101001";
+    // A position the string does not reach takes the default's character
+    // there ("1010"), and "0" beyond the default; a short string is written
+    // whole, as it was shown.
+    QTest::newRow("short string: beyond the default") << "1" << 5 << false << true << "101001";
+    QTest::newRow("short string: within the default") << "1" << 2 << true << false << "1000";
     QTest::newRow("long string keeps its tail") << "11101111111xyz" << 3 << false << true << "11111111111xyz";
-    QTest::newRow("empty string") << "" << 0 << false << true << "1";
+    QTest::newRow("empty string") << "" << 0 << true << false << "0010";
 }
 
 void tst_SettingsModel::flagStrings()
