@@ -6,6 +6,7 @@
 #include "host/simulator/simulatedtracker.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QSpinBox>
 
 #include <QDialogButtonBox>
@@ -27,6 +28,7 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
     , m_fuelPouring(new QCheckBox(tr("Fuel is poured in while the fuel sensors are read (calibration)"), this))
     , m_fuelMalformed(new QCheckBox(tr("Malformed fuel-sensor answers"), this))
     , m_allFields(new QCheckBox(tr("Every field of the second generation (all-fields mask)"), this))
+    , m_oneWire(new QComboBox(this))
 {
     setWindowTitle(tr("Simulated tracker"));
     m_capabilities->setValidator(
@@ -68,6 +70,16 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
         m_fuelPouring->setChecked(fuel->pouring());
         m_fuelMalformed->setChecked(fuel->malformed());
     }
+    // Item data: TelemetryService::OneWireDevice.
+    m_oneWire->addItem(tr("The touch-memory key"), int(TelemetryService::OneWireDevice::TouchMemoryKey));
+    m_oneWire->addItem(tr("Temperature sensors, one after the other"),
+                       int(TelemetryService::OneWireDevice::TemperatureSensors));
+    m_oneWire->addItem(tr("The key and the sensors in turn"), int(TelemetryService::OneWireDevice::Alternating));
+    m_oneWire->setToolTip(tr("What a read of the one-wire reader returns: the touch-memory key, or the codes of "
+                             "four temperature sensors (family 28)"));
+    if (auto *telemetry = tracker.service<TelemetryService>())
+        m_oneWire->setCurrentIndex(m_oneWire->findData(int(telemetry->oneWireDevice())));
+    form->addRow(tr("One-wire reader:"), m_oneWire);
     form->addRow(QString(), m_fuelPouring);
     form->addRow(QString(), m_fuelMalformed);
     auto *note = new QLabel(tr("An attached tracker is attached again so that the plug-in sees the new values."), this);
@@ -95,6 +107,9 @@ bool TrackerDialog::apply()
             telemetry->setTrip(m_pages->value());
         telemetry->setSecondGeneration(m_secondGeneration->isChecked());
         telemetry->setAllFields(m_allFields->isChecked());
+        const auto oneWire = TelemetryService::OneWireDevice(m_oneWire->currentData().toInt());
+        if (oneWire != telemetry->oneWireDevice())
+            telemetry->setOneWireDevice(oneWire);
     }
     if (auto *settings = m_tracker.service<SettingsService>())
         settings->setRepeatEvery(m_repeatEvery->value());

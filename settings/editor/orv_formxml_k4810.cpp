@@ -962,10 +962,12 @@ void orv_FormXml_K4810::onPollingStopped(QObject *object)
 // ---------------------------------------------------------------------------
 // Requests forwarded for the current page
 
-void orv_FormXml_K4810::requestOneWireCode()
+bool orv_FormXml_K4810::requestOneWireCode()
 {
+    if (!m_device)
+        return false;
     m_device->setTmiRouting(0);
-    requestForCurrent(OrvMsg::ReadTouchMemory, 0, 0, {OrvMsg::TouchMemoryCode});
+    return requestForCurrent(OrvMsg::ReadTouchMemory, 0, 0, {OrvMsg::TouchMemoryCode});
 }
 
 void orv_FormXml_K4810::requestSystemPoll()

@@ -158,7 +158,7 @@ public:
     QTimer *analogTimer() const;
 
     // Requests forwarded for the current page; its answers reach it.
-    void requestOneWireCode();           // 2041
+    bool requestOneWireCode();           // 2041; false when not sent (offline)
     void requestSystemPoll();            // 2053
     void requestAccelCycleEnd();         // 2055
     void requestSensorsPoll();           // 2076

@@ -9,6 +9,7 @@ extern const SettingsSectionRows kSystemSection;
 extern const SettingsSectionRows kTempSensorsSection;
 extern const SettingsSectionRows kSensorsSection;
 extern const SettingsSectionRows kOutputLinesSection;
+extern const SettingsSectionRows kPhonesSection;
 extern const SettingsSectionRows kGuardProfilesSection;
 
 namespace {
@@ -21,6 +22,7 @@ const SettingsSectionRows *const kSections[] = {
     &kTempSensorsSection,
     &kSensorsSection,
     &kOutputLinesSection,
+    &kPhonesSection,
     &kGuardProfilesSection,
 };
 

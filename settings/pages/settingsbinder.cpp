@@ -89,6 +89,12 @@ void SettingsBinder::bindAll()
                 r.negate = true;
                 path.remove(0, 1);
             }
+            // "SYSTEM:useAutoBalanceChek": a key of another section.
+            const qsizetype colon = path.indexOf(QLatin1Char(':'));
+            if (colon >= 0) {
+                r.section = path.left(colon).trimmed();
+                path.remove(0, colon + 1);
+            }
             const qsizetype eq = path.indexOf(QLatin1Char('='));
             if (eq >= 0) {
                 r.codes = path.mid(eq + 1).split(QLatin1Char('|'));
@@ -238,7 +244,8 @@ void SettingsBinder::prepare(Binding &b)
             limit = 15;
         else if (rule == SettingsInputRule::Password && maxLength == 0)
             limit = 6;
-        e->setMaxLength(std::min(limit, k.maxLength()));
+        // A phone rule's length counts digits; the "+" comes on top.
+        e->setMaxLength(rule == SettingsInputRule::Phone ? limit : std::min(limit, k.maxLength()));
         break;
     }
     case Kind::Combo: {

@@ -30,7 +30,8 @@ struct SettingsConversion;
 //   settingsValue      the value a radio button (or a check box) stands for
 //   settingsEnabledBy  the widget is enabled while a key is not 0 or empty
 //                      ("GPSreject"), is one of some codes ("Owner=TACH|TGFS"),
-//                      or the reverse ("!GPSreject")
+//                      or the reverse ("!GPSreject"); a key of another section
+//                      is named with it ("SYSTEM:useAutoBalanceChek")
 //   settingsEnabledByIndex, settingsEnabledByItem
 //                      (Int) the rule looks at one character of the key
 //                      (enabled while it is "1") or one item of its list

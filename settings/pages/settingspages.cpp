@@ -2,9 +2,13 @@
 
 #include "core/orvmessages.h"
 #include "settings/editor/orv_formxml_k4810.h"
+#include "settings/pages/orv_formguard.h"
 #include "settings/pages/orv_forminfo.h"
+#include "settings/pages/orv_formoutputlines.h"
+#include "settings/pages/orv_formphones.h"
 #include "settings/pages/orv_formsensors.h"
 #include "settings/pages/orv_formsystem.h"
+#include "settings/pages/orv_formtempsensors.h"
 #include "settings/pages/orv_formtrack.h"
 #include "settings/pages/orv_formtransfer.h"
 
@@ -30,15 +34,17 @@ const QList<SettingsPageInfo> kPages = {
      OrvMsg::SystemPoll, {OrvMsg::StateAnswer}, false},
     {E::PageCAN, "ORV_FormCAN", "CAN", "K4810_230", nullptr, "k-4810p5.html"},
     {E::PageRS, "ORV_FormRS", "RS485", "K4810_819", nullptr, "k-4810p6.html"},
-    {E::PageTempSensors, "ORV_FormTempSensors", "TEMP_SENSORS", "K4810_270", nullptr, "k-4810p7.html"},
+    {E::PageTempSensors, "ORV_FormTempSensors", "TEMP_SENSORS", "K4810_270", nullptr, "k-4810p7.html",
+     &createPage<ORV_FormTempSensors>},
     {E::PageSensors, "ORV_FormSensors", "SENSORS", "K4810_290", nullptr, "k-4810p8.html", &createPage<ORV_FormSensors>,
      OrvMsg::SensorsPoll, {OrvMsg::FuelLevelAnswer, OrvMsg::StateAnswer}, true},
     {E::PageAccelerometer, "ORV_FormAccelerometer", "ACCELEROMETER", "K4810_340", nullptr, "k-4810p9.html", nullptr,
      OrvMsg::AccelState, {OrvMsg::StateAnswer, OrvMsg::AccelAnswer, OrvMsg::AccelStateAnswer}, true},
-    {E::PageOutputLines, "ORV_FormOutputLines", "OUTPUT_LINES", "K4810_360", nullptr, "k-4810p10.html"},
-    {E::PagePhones, "ORV_FormPhones", "PHONES", "K4810_420", nullptr, "k-4810p11.html"},
+    {E::PageOutputLines, "ORV_FormOutputLines", "OUTPUT_LINES", "K4810_360", nullptr, "k-4810p10.html",
+     &createPage<ORV_FormOutputLines>},
+    {E::PagePhones, "ORV_FormPhones", "PHONES", "K4810_420", nullptr, "k-4810p11.html", &createPage<ORV_FormPhones>},
     {E::PageTM, "ORV_FormTM", "TM_KEYS", "K4810_1242", nullptr, "k-4810p12.html"},
-    {E::PageGuard, "ORV_FormGuard", "GUARD_PROFILES", "K4810_1333", nullptr, "k-4810p13.html"},
+    {E::PageGuard, "ORV_FormGuard", "GUARD_PROFILES", "K4810_1333", nullptr, "k-4810p13.html", &createPage<ORV_FormGuard>},
     {E::PageEcoDrive, "ORV_FormEcoDrive", "ECODRIVE", "K4810_1427", nullptr, "k-4810p14.html"},
     {E::PageBluetooth, "ORV_FormBluetooth", "BLUETOOTH", nullptr, "Bluetooth", "k-4810p15.html"},
 };

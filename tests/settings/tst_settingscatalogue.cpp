@@ -230,7 +230,7 @@ void TstSettingsCatalogue::tableLookups()
     QStringList names;
     for (const SettingsTable *s : SettingsCatalogue::sections())
         names << s->sectionName();
-    QCOMPARE(names, (QStringList{"TRANSFER", "TRACK", "SYSTEM", "TEMP_SENSORS", "SENSORS", "OUTPUT_LINES",
+    QCOMPARE(names, (QStringList{"TRANSFER", "TRACK", "SYSTEM", "TEMP_SENSORS", "SENSORS", "OUTPUT_LINES", "PHONES",
                                  "GUARD_PROFILES"}));
     const SettingsKey *k = SettingsCatalogue::find(u"SENSORS", u"PARAM_IN3/analys_time");
     QVERIFY(k);
@@ -351,7 +351,7 @@ void TstSettingsCatalogue::textDefaultsUseThePageContext()
 void TstSettingsCatalogue::everyTextKeyHasEnglishText()
 {
     const QDir root(QStringLiteral(K4810_SOURCE_DIR));
-    // The host's catalogues, one per area: a page's labels live in its area's.
+    // In whichever of the host's catalogues the key lives (one only: see tst_textkeys).
     QString catalogue;
     const QDir i18n(root.filePath(QStringLiteral("host/i18n")));
     for (const QString &name : i18n.entryList({QStringLiteral("*.ts")}, QDir::Files)) {

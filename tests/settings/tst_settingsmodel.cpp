@@ -272,7 +272,7 @@ void tst_SettingsModel::everySectionInPageOrderThenTheUnknownOnes()
             order << line.mid(2, line.indexOf(' ') > 0 ? line.indexOf(' ') - 2 : line.indexOf('>') - 2);
     }
     QCOMPARE(order, (QList<QByteArray>{"TRANSFER", "TRACK", "SYSTEM", "TEMP_SENSORS", "SENSORS", "OUTPUT_LINES",
-                                       "GUARD_PROFILES", "PHONES", "EMAIL", "TRACK", "CAN"}));
+                                       "PHONES", "GUARD_PROFILES", "EMAIL", "TRACK", "CAN"}));
     QVERIFY(saved.contains("\t<TRACK page=\"second\"/>\n"));
     QVERIFY(model.hasSection(QStringLiteral("TRACK")));
     QVERIFY(model.hasSection(QStringLiteral("PHONES")));
