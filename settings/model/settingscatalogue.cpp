@@ -6,10 +6,14 @@
 extern const SettingsSectionRows kTransferSection;
 extern const SettingsSectionRows kTrackSection;
 extern const SettingsSectionRows kSystemSection;
+extern const SettingsSectionRows kCanSection;
+extern const SettingsSectionRows kRs485Section;
 extern const SettingsSectionRows kTempSensorsSection;
 extern const SettingsSectionRows kSensorsSection;
 extern const SettingsSectionRows kOutputLinesSection;
 extern const SettingsSectionRows kGuardProfilesSection;
+extern const SettingsSectionRows kEcoDriveSection;
+extern const SettingsSectionRows kBluetoothSection;
 
 namespace {
 
@@ -18,10 +22,14 @@ const SettingsSectionRows *const kSections[] = {
     &kTransferSection,
     &kTrackSection,
     &kSystemSection,
+    &kCanSection,
+    &kRs485Section,
     &kTempSensorsSection,
     &kSensorsSection,
     &kOutputLinesSection,
     &kGuardProfilesSection,
+    &kEcoDriveSection,
+    &kBluetoothSection,
 };
 
 struct Catalogue

@@ -128,6 +128,7 @@ private slots:
     void textsThatCannotBeStoredAreRefused();
     void changesAreAnnounced();
     void loadedValuesKeptBesideTheCurrentOnes();
+    void keptValuesCanBeRead();
 };
 
 // ------------------------------------------------------------ round trips
@@ -201,17 +202,17 @@ void tst_SettingsModel::roundTripKeepsWhatItDoesNotKnow_data()
                       "opCode8=\"\" opCode9=\"\"/>\n");
 
     QTest::newRow("section the catalogue does not know, whole")
-        << QByteArray("<DEVICE><CAN page=\"CAN\"><CANstandart>CANFMS</CANstandart><CANfuelThreshold>12.5"
-                      "</CANfuelThreshold><FILTER id=\"5\"><MASK>FF</MASK></FILTER><empty/></CAN></DEVICE>")
-        << QByteArray("CAN")
-        << QByteArray("\t<CAN page=\"CAN\">\n"
-                      "\t\t<CANstandart>CANFMS</CANstandart>\n"
-                      "\t\t<CANfuelThreshold>12.5</CANfuelThreshold>\n"
+        << QByteArray("<DEVICE><EMAIL page=\"EMAIL\"><server>mail.example.org</server><port>25"
+                      "</port><FILTER id=\"5\"><MASK>FF</MASK></FILTER><empty/></EMAIL></DEVICE>")
+        << QByteArray("EMAIL")
+        << QByteArray("\t<EMAIL page=\"EMAIL\">\n"
+                      "\t\t<server>mail.example.org</server>\n"
+                      "\t\t<port>25</port>\n"
                       "\t\t<FILTER id=\"5\">\n"
                       "\t\t\t<MASK>FF</MASK>\n"
                       "\t\t</FILTER>\n"
                       "\t\t<empty />\n"
-                      "\t</CAN>\n");
+                      "\t</EMAIL>\n");
 
     QTest::newRow("boundary values stay as read")
         << QByteArray("<DEVICE><TEMP_SENSORS page=\"TEMP_SENSORS\"><KeyT1></KeyT1><maxValT1>2147483647</maxValT1>"
@@ -268,8 +269,9 @@ void tst_SettingsModel::everySectionInPageOrderThenTheUnknownOnes()
         if (line.startsWith("\t<") && !line.startsWith("\t</"))
             order << line.mid(2, line.indexOf(' ') > 0 ? line.indexOf(' ') - 2 : line.indexOf('>') - 2);
     }
-    QCOMPARE(order, (QList<QByteArray>{"TRANSFER", "TRACK", "SYSTEM", "TEMP_SENSORS", "SENSORS", "OUTPUT_LINES",
-                                       "GUARD_PROFILES", "PHONES", "EMAIL", "TRACK", "CAN"}));
+    QCOMPARE(order, (QList<QByteArray>{"TRANSFER", "TRACK", "SYSTEM", "CAN", "RS485", "TEMP_SENSORS", "SENSORS",
+                                       "OUTPUT_LINES", "GUARD_PROFILES", "ECODRIVE", "BLUETOOTH", "PHONES", "EMAIL",
+                                       "TRACK"}));
     QVERIFY(saved.contains("\t<TRACK page=\"second\"/>\n"));
     QVERIFY(model.hasSection(QStringLiteral("TRACK")));
     QVERIFY(model.hasSection(QStringLiteral("PHONES")));
@@ -770,6 +772,33 @@ void tst_SettingsModel::loadedValuesKeptBesideTheCurrentOnes()
     QVERIFY(model.setValue(t, QStringLiteral("GPSmaxHDOP"), 3.5));
     QCOMPARE(model.text(t, QStringLiteral("GPSmaxHDOP")), QStringLiteral("3.5"));
     QVERIFY(!model.isChanged(t, QStringLiteral("GPSmaxHDOP")));
+}
+
+void tst_SettingsModel::keptValuesCanBeRead()
+{
+    // What the catalogue does not describe stays readable (never writable)
+    // for a page that shows it as it is.
+    SettingsModel model(testTables());
+    QVERIFY(model.openBytes("<DEVICE><TEST page=\"TEST\" side=\"left\"><FS0use>1</FS0use><extra>7</extra><empty/>"
+                            "<EXTRA_SUB a=\"1\" b=\"\"/><TACH type=\"MERK\" serial=\"42\"/></TEST>"
+                            "<OTHER><x>9</x><SUB c=\"3\"/></OTHER></DEVICE>"));
+    const QString t = QStringLiteral("TEST");
+    QCOMPARE(model.keptText(t, QStringLiteral("extra")), QStringLiteral("7"));
+    QCOMPARE(model.keptText(t, QStringLiteral("side")), QStringLiteral("left"));
+    QCOMPARE(model.keptText(t, QStringLiteral("EXTRA_SUB/a")), QStringLiteral("1"));
+    QVERIFY(!model.keptText(t, QStringLiteral("empty")).isNull());
+    QVERIFY(model.keptText(t, QStringLiteral("empty")).isEmpty());
+    QVERIFY(!model.keptText(t, QStringLiteral("EXTRA_SUB/b")).isNull());
+    QVERIFY(model.keptText(t, QStringLiteral("EXTRA_SUB/c")).isNull());
+    QVERIFY(model.keptText(t, QStringLiteral("missing")).isNull());
+    // Catalogue keys are no kept values.
+    QVERIFY(model.keptText(t, QStringLiteral("FS0use")).isNull());
+    QVERIFY(model.keptText(t, QStringLiteral("page")).isNull());
+    // A section the catalogue has no table for.
+    QCOMPARE(model.keptText(QStringLiteral("OTHER"), QStringLiteral("x")), QStringLiteral("9"));
+    QCOMPARE(model.keptText(QStringLiteral("OTHER"), QStringLiteral("SUB/c")), QStringLiteral("3"));
+    QVERIFY(model.keptText(QStringLiteral("NONE"), QStringLiteral("x")).isNull());
+    QVERIFY(model.keptText(t, QStringLiteral("a/b/c")).isNull());
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsModel)
