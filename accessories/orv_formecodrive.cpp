@@ -144,6 +144,7 @@ void ORV_FormEcoDrive::buildLevelRows(QGridLayout *grid, const QString &kind, co
                                          sub + "buzz", use),
                         n, 5);
     }
+    grid->setColumnStretch(6, 1);
 }
 
 void ORV_FormEcoDrive::afterLoad()

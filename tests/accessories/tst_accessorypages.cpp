@@ -667,8 +667,19 @@ void tst_AccessoryPages::bluetoothLeavingOrDetachingEndsTheSearch()
     QCOMPARE(p->search()->outcome(), BluetoothSearch::Outcome::Cancelled);
     QCOMPARE(g_requests.back().msgId, uint32_t(OrvMsg::BluetoothCancel));
 
-    // The tracker goes away: the search ends and cannot start again.
+    // A search the tracker never ends gives the controls back.
     m_editor->setCurrentTab(m_editor->page(E::PageBluetooth)->tabIndex());
+    p->search()->setTimeouts(50, 50);
+    auto *findButton = widget<QPushButton>(E::PageBluetooth, QStringLiteral("Btn_Bt_Find"));
+    findButton->pressed();
+    QVERIFY(!findButton->isEnabled());
+    QTRY_VERIFY(findButton->isEnabled());
+    QCOMPARE(p->search()->outcome(), BluetoothSearch::Outcome::TimedOut);
+    QCOMPARE(widget<QLabel>(E::PageBluetooth, QStringLiteral("label_Bt_Status"))->text(), QStringLiteral("K4810_2880"));
+    QVERIFY(!widget(E::PageBluetooth, QStringLiteral("Btn_Bt_Cancel"))->isEnabled());
+    p->search()->setTimeouts(BluetoothSearch::kDefaultTimeout, BluetoothSearch::kDefaultCancelTimeout);
+
+    // The tracker goes away: the search ends and cannot start again.
     auto *find = widget<QPushButton>(E::PageBluetooth, QStringLiteral("Btn_Bt_Find"));
     find->pressed();
     QVERIFY(p->search()->isRunning());
