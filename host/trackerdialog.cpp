@@ -1,5 +1,6 @@
 #include "host/trackerdialog.h"
 
+#include "host/simulator/services/accessories/accessoriesservice.h"
 #include "host/simulator/services/fuel/fuelservice.h"
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/services/telemetry/telemetryservice.h"
@@ -29,6 +30,7 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
     , m_fuelMalformed(new QCheckBox(tr("Malformed fuel-sensor answers"), this))
     , m_allFields(new QCheckBox(tr("Every field of the second generation (all-fields mask)"), this))
     , m_oneWire(new QComboBox(this))
+    , m_bluetoothSearch(new QComboBox(this))
 {
     setWindowTitle(tr("Simulated tracker"));
     m_capabilities->setValidator(
@@ -82,6 +84,13 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
     form->addRow(tr("One-wire reader:"), m_oneWire);
     form->addRow(QString(), m_fuelPouring);
     form->addRow(QString(), m_fuelMalformed);
+    m_bluetoothSearch->addItem(tr("finds the devices in range"), int(AccessoriesService::SearchOutcome::Found));
+    m_bluetoothSearch->addItem(tr("finds nothing"), int(AccessoriesService::SearchOutcome::Nothing));
+    m_bluetoothSearch->addItem(tr("fails after the first device"), int(AccessoriesService::SearchOutcome::Fails));
+    m_bluetoothSearch->addItem(tr("never reports its end"), int(AccessoriesService::SearchOutcome::Silent));
+    if (auto *accessories = tracker.service<AccessoriesService>())
+        m_bluetoothSearch->setCurrentIndex(m_bluetoothSearch->findData(int(accessories->searchOutcome())));
+    form->addRow(tr("Bluetooth search:"), m_bluetoothSearch);
     auto *note = new QLabel(tr("An attached tracker is attached again so that the plug-in sees the new values."), this);
     note->setWordWrap(true);
     form->addRow(note);
@@ -117,5 +126,7 @@ bool TrackerDialog::apply()
         fuel->setPouring(m_fuelPouring->isChecked());
         fuel->setMalformed(m_fuelMalformed->isChecked());
     }
+    if (auto *accessories = m_tracker.service<AccessoriesService>())
+        accessories->setSearchOutcome(AccessoriesService::SearchOutcome(m_bluetoothSearch->currentData().toInt()));
     return changed;
 }

@@ -33,6 +33,7 @@ private:
     QCheckBox *m_fuelMalformed;
     QCheckBox *m_allFields;
     QComboBox *m_oneWire;
+    QComboBox *m_bluetoothSearch;
 };
 
 #endif // TRACKERDIALOG_H

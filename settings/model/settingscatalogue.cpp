@@ -6,11 +6,15 @@
 extern const SettingsSectionRows kTransferSection;
 extern const SettingsSectionRows kTrackSection;
 extern const SettingsSectionRows kSystemSection;
+extern const SettingsSectionRows kCanSection;
+extern const SettingsSectionRows kRs485Section;
 extern const SettingsSectionRows kTempSensorsSection;
 extern const SettingsSectionRows kSensorsSection;
 extern const SettingsSectionRows kOutputLinesSection;
 extern const SettingsSectionRows kPhonesSection;
 extern const SettingsSectionRows kGuardProfilesSection;
+extern const SettingsSectionRows kEcoDriveSection;
+extern const SettingsSectionRows kBluetoothSection;
 
 namespace {
 
@@ -19,11 +23,15 @@ const SettingsSectionRows *const kSections[] = {
     &kTransferSection,
     &kTrackSection,
     &kSystemSection,
+    &kCanSection,
+    &kRs485Section,
     &kTempSensorsSection,
     &kSensorsSection,
     &kOutputLinesSection,
     &kPhonesSection,
     &kGuardProfilesSection,
+    &kEcoDriveSection,
+    &kBluetoothSection,
 };
 
 struct Catalogue

@@ -855,6 +855,52 @@ const CXmlElement *SettingsModel::keptSection(const QString &name) const
     return nullptr;
 }
 
+QString SettingsModel::keptText(const QString &section, const QString &path) const
+{
+    const qsizetype slash = path.indexOf(QLatin1Char('/'));
+    const QString first = slash < 0 ? path : path.left(slash);
+    const QString attribute = slash < 0 ? QString() : path.mid(slash + 1);
+    if (first.isEmpty() || attribute.contains(QLatin1Char('/')))
+        return QString();
+    // The section's kept attributes and children.
+    QList<QPair<QString, QString>> attributes;
+    std::vector<const CXmlElement *> children;
+    if (const Section *s = sectionData(section)) {
+        const auto kept = s->kept.find(QString());
+        if (kept == s->kept.end())
+            return QString();
+        attributes = kept->second.attributes;
+        for (const auto &c : kept->second.children)
+            children.push_back(c.get());
+    } else if (const CXmlElement *e = keptSection(section)) {
+        for (const CXmlElement *a : e->attributes())
+            attributes.append({a->name(), a->value()});
+        children.assign(e->children().begin(), e->children().end());
+    } else {
+        return QString();
+    }
+    const CXmlElement *child = nullptr;
+    for (const CXmlElement *c : children) {
+        if (c->name() == first) {
+            child = c;
+            break;
+        }
+    }
+    if (!attribute.isEmpty()) {
+        const CXmlElement *a = child ? child->firstAttribute(attribute) : nullptr;
+        if (!a)
+            return QString();
+        return a->value().isNull() ? QStringLiteral("") : a->value();
+    }
+    if (child)
+        return child->value().isNull() ? QStringLiteral("") : child->value();
+    for (const auto &a : attributes) {
+        if (a.first == first)
+            return a.second.isNull() ? QStringLiteral("") : a.second;
+    }
+    return QString();
+}
+
 QString SettingsModel::rootValue(const QString &name) const
 {
     for (const auto &v : m_rootValues) {

@@ -145,6 +145,11 @@ public:
     // A section the catalogue has no table for, as it was read (the first
     // of that name); null when the file had none.
     const CXmlElement *keptSection(const QString &name) const;
+    // A value of a section the catalogue does not describe, kept as read: the
+    // text of a child element or an attribute of the section ("FSBoudrate232"),
+    // or an attribute of a kept sub-section element ("RS232MODBUS/address").
+    // A null string when the file had no such value.
+    QString keptText(const QString &section, const QString &path) const;
 
     // Values that cannot be stored as they are (a character windows-1251
     // cannot hold, a known key's text over 254 bytes): saving writes them

@@ -1,5 +1,9 @@
 #include "settings/pages/settingspages.h"
 
+#include "accessories/orv_formbluetooth.h"
+#include "accessories/orv_formcan.h"
+#include "accessories/orv_formecodrive.h"
+#include "accessories/orv_formrs.h"
 #include "core/orvmessages.h"
 #include "settings/editor/orv_formxml_k4810.h"
 #include "settings/pages/orv_formguard.h"
@@ -32,8 +36,8 @@ const QList<SettingsPageInfo> kPages = {
     {E::PageTrack, "ORV_FormTrack", "TRACK", "K4810_150", nullptr, "k-4810p3.html", &createPage<ORV_FormTrack>},
     {E::PageSystem, "ORV_FormSystem", "SYSTEM", "K4810_190", nullptr, "k-4810p4.html", &createPage<ORV_FormSystem>,
      OrvMsg::SystemPoll, {OrvMsg::StateAnswer}, false},
-    {E::PageCAN, "ORV_FormCAN", "CAN", "K4810_230", nullptr, "k-4810p5.html"},
-    {E::PageRS, "ORV_FormRS", "RS485", "K4810_819", nullptr, "k-4810p6.html"},
+    {E::PageCAN, "ORV_FormCAN", "CAN", "K4810_230", nullptr, "k-4810p5.html", &createPage<ORV_FormCAN>},
+    {E::PageRS, "ORV_FormRS", "RS485", "K4810_819", nullptr, "k-4810p6.html", &createPage<ORV_FormRS>},
     {E::PageTempSensors, "ORV_FormTempSensors", "TEMP_SENSORS", "K4810_270", nullptr, "k-4810p7.html",
      &createPage<ORV_FormTempSensors>},
     {E::PageSensors, "ORV_FormSensors", "SENSORS", "K4810_290", nullptr, "k-4810p8.html", &createPage<ORV_FormSensors>,
@@ -45,8 +49,10 @@ const QList<SettingsPageInfo> kPages = {
     {E::PagePhones, "ORV_FormPhones", "PHONES", "K4810_420", nullptr, "k-4810p11.html", &createPage<ORV_FormPhones>},
     {E::PageTM, "ORV_FormTM", "TM_KEYS", "K4810_1242", nullptr, "k-4810p12.html"},
     {E::PageGuard, "ORV_FormGuard", "GUARD_PROFILES", "K4810_1333", nullptr, "k-4810p13.html", &createPage<ORV_FormGuard>},
-    {E::PageEcoDrive, "ORV_FormEcoDrive", "ECODRIVE", "K4810_1427", nullptr, "k-4810p14.html"},
-    {E::PageBluetooth, "ORV_FormBluetooth", "BLUETOOTH", nullptr, "Bluetooth", "k-4810p15.html"},
+    {E::PageEcoDrive, "ORV_FormEcoDrive", "ECODRIVE", "K4810_1427", nullptr, "k-4810p14.html",
+     &createPage<ORV_FormEcoDrive>},
+    {E::PageBluetooth, "ORV_FormBluetooth", "BLUETOOTH", nullptr, "Bluetooth", "k-4810p15.html",
+     &createPage<ORV_FormBluetooth>},
 };
 
 } // namespace
