@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTimeEdit>
+#include <QDir>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QProcess>
@@ -279,6 +280,37 @@ void tst_TmiAnalysisWindows::aDayOfTheTrip()
     // The inspector follows the page view.
     pageView->goToPage(refuels[0] + 1);
     QCOMPARE(record->record(), TrackerRecords::f8(m_trip->page(first + refuels[0] + 1)));
+
+    // Every window fits a screen of 1366x768, and shows what it should
+    // there (pictures in $K4810_SCREENSHOTS when set).
+    const QString shots = qEnvironmentVariable("K4810_SCREENSHOTS");
+    for (QWidget *w : {static_cast<QWidget *>(analysis), static_cast<QWidget *>(record),
+                       static_cast<QWidget *>(pageView), static_cast<QWidget *>(window)}) {
+        const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
+        QVERIFY2(least.width() <= 1366 && least.height() <= 768 - 40,
+                 qPrintable(QStringLiteral("%1: %2x%3").arg(w->objectName()).arg(least.width()).arg(least.height())));
+    }
+    if (!shots.isEmpty()) {
+        QDir().mkpath(shots);
+        analysis->resize(1366, 740);
+        chart->setView(chart->fullFrom(), chart->fullTo());
+        chart->setCursorIndex(refuels[0]);
+        QApplication::processEvents();
+        analysis->grab().save(shots + QStringLiteral("/chart-day.png"));
+        analysis->slot_itemDoubleClicked_listWidget_Summary(refuelLine);
+        QApplication::processEvents();
+        analysis->grab().save(shots + QStringLiteral("/chart-refuel.png"));
+        tabs->setCurrentIndex(ORV_FormTmiAnalysis::SummaryTab);
+        QApplication::processEvents();
+        analysis->grab().save(shots + QStringLiteral("/summary.png"));
+        tabs->setCurrentIndex(ORV_FormTmiAnalysis::ChartTab);
+        record->resize(860, 640);
+        record->grab().save(shots + QStringLiteral("/record.png"));
+        pageView->resize(1366, 740);
+        pageView->grab().save(shots + QStringLiteral("/pageview.png"));
+        window->resize(1366, 740);
+        window->grab().save(shots + QStringLiteral("/tmiwindow.png"));
+    }
 
     // The summary as text.
     const QString text = m_dir.filePath(QStringLiteral("summary.txt"));
