@@ -149,10 +149,7 @@ void ORV_FormTmiAnalysis::showSeries()
             }
         }
         for (TmiChannel::Id id : series->channels()) {
-            const QString unit = series->unit(id);
-            auto *item = new QListWidgetItem(TmiChannel::caption(id, captions)
-                                                 + (unit.isEmpty() ? QString() : QStringLiteral(", ") + unit),
-                                             ui->listWidget_Channels);
+            auto *item = new QListWidgetItem(TmiChannel::title(id, captions, series->unit(id)), ui->listWidget_Channels);
             item->setData(Qt::UserRole, int(id));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
             // Speed and a fuel level at first.

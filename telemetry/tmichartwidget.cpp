@@ -203,8 +203,7 @@ void TmiChartWidget::rebuild()
     for (TmiChannel::Id id : m_channels) {
         Lane lane;
         lane.id = id;
-        const QString unit = m_series->unit(id);
-        lane.title = TmiChannel::caption(id, m_captions) + (unit.isEmpty() ? QString() : QStringLiteral(", ") + unit);
+        lane.title = TmiChannel::title(id, m_captions, m_series->unit(id));
         const std::vector<float> &values = m_series->values(id);
         lane.envelope = TmiEnvelope::compute(m_series->axis().data(), values.data(), m_series->count(), m_from, m_to,
                                              columns, MaxGapSeconds);
@@ -383,7 +382,7 @@ void TmiChartWidget::drawCursor(QPainter &p, const QRect &plot) const
             p.drawEllipse(QPointF(x, y), 3, 3);
             p.setBrush(Qt::NoBrush);
         }
-        lines << TmiChannel::caption(lane.id, m_captions) + QStringLiteral(": ") + valueText(lane.id, m_cursor);
+        lines << lane.title + QStringLiteral(": ") + valueText(lane.id, m_cursor);
     }
     const QFontMetrics fm(font());
     int w = 0;
@@ -406,9 +405,8 @@ QString TmiChartWidget::valueText(TmiChannel::Id id, int index) const
     const float v = m_series->values(id)[size_t(index)];
     if (std::isnan(v))
         return TmiFormat::notAvailable();
-    const QString unit = m_series->unit(id);
-    return QString::number(v, 'f', decimalsOf(id, m_series->canFuelInPercent()))
-        + (unit.isEmpty() ? QString() : QLatin1Char(' ') + unit);
+    // The unit is in the title the value follows.
+    return QString::number(v, 'f', decimalsOf(id, m_series->canFuelInPercent()));
 }
 
 QString TmiChartWidget::valuesText(int index) const
@@ -419,7 +417,7 @@ QString TmiChartWidget::valuesText(int index) const
     parts << tr("K4810_2977").arg(m_series->pageNumbers()[size_t(index)]) + QStringLiteral(", ")
             + TmiFormat::dateTime(m_series->times()[size_t(index)]);
     for (TmiChannel::Id id : m_channels)
-        parts << TmiChannel::caption(id, m_captions) + QLatin1Char(' ') + valueText(id, index);
+        parts << TmiChannel::title(id, m_captions, m_series->unit(id)) + QStringLiteral(": ") + valueText(id, index);
     return parts.join(QStringLiteral("; "));
 }
 

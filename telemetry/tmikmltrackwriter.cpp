@@ -5,6 +5,7 @@
 #include "telemetry/tmifieldcaptions.h"
 #include "telemetry/tmiformat.h"
 #include "telemetry/tmipagesource.h"
+#include "telemetry/tmiseries.h"
 #include "telemetry/tmitext.h"
 #include "telemetry/tmitextbuffer.h"
 
@@ -59,8 +60,8 @@ bool TmiKmlTrackWriter::write(const TmiDownloadList &pages, const TmiWriteOption
 
     const QString first = count ? TmiFormat::dateTime(pages.time(0)) : QString();
     const QString last = count ? TmiFormat::dateTime(pages.time(count - 1)) : QString();
-    const QString speedName = TmiFieldCaptions::caption(FieldTable::field("Speed").index) + QStringLiteral(", ")
-        + QCoreApplication::translate("TmiKmlTrackWriter", "K4810_853");
+    const QString speedName = TmiChannel::title(TmiChannel::Speed, TmiExport::Captions(),
+                                                QCoreApplication::translate("TmiKmlTrackWriter", "K4810_853"));
     const QString pageName = TmiFieldCaptions::caption(FieldTable::field("NumPage").index);
 
     out.lit("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n");

@@ -97,6 +97,17 @@ QString caption(Id id, const TmiExport::Captions &captions)
     return TmiFieldCaptions::caption(channelFields()[id].index);
 }
 
+bool namesUnit(const QString &caption, const QString &unit)
+{
+    return unit.isEmpty() || caption.endsWith(QStringLiteral(", ") + unit);
+}
+
+QString title(Id id, const TmiExport::Captions &captions, const QString &unit)
+{
+    const QString text = caption(id, captions);
+    return namesUnit(text, unit) ? text : text + QStringLiteral(", ") + unit;
+}
+
 bool isFuelLevel(Id id)
 {
     return id < Count && kChannels[id].fuel;

@@ -43,6 +43,11 @@ const char *fieldName(Id id);
 // What the user reads beside it: the field's caption, or for the
 // temperature sensors the name the settings gave them.
 QString caption(Id id, const TmiExport::Captions &captions);
+// The caption followed by ", unit", unless the caption already names the
+// unit ("Speed, km/h").
+QString title(Id id, const TmiExport::Captions &captions, const QString &unit);
+// The caption already ends with the unit.
+bool namesUnit(const QString &caption, const QString &unit);
 // A fuel level the trip summary can count fuel from.
 bool isFuelLevel(Id id);
 

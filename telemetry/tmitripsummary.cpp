@@ -261,18 +261,6 @@ QStringList TmiTripSummary::lines(const TmiExport::Captions &captions, int minSt
     lines << tr("K4810_2963").arg(number(averageSpeed, 1), kmh);
     lines << (engineKnown ? tr("K4810_2964").arg(duration(engineSeconds)) : tr("K4810_2965"));
     lines << QString();
-    lines << tr("K4810_2966").arg(duration(minStopSeconds)).arg(stops.size());
-    for (int i = 0; i < stops.size(); ++i) {
-        const TmiStop &stop = stops[i];
-        QString line = tr("K4810_2967").arg(i + 1).arg(TmiFormat::dateTime(stop.start), TmiFormat::dateTime(stop.end),
-                                                        duration(stop.seconds()));
-        if (stop.located)
-            line += QLatin1Char(' ') + tr("K4810_2956").arg(number(stop.latitude / 600000.0, 6),
-                                                             number(stop.longitude / 600000.0, 6));
-        lines << QStringLiteral("  ") + line;
-        mark(stop.firstIndex, stop.lastIndex);
-    }
-    lines << QString();
     if (fuelChannel >= TmiChannel::Count || !fuelKnown) {
         lines << tr("K4810_2969");
     } else {
@@ -292,6 +280,18 @@ QStringList TmiTripSummary::lines(const TmiExport::Captions &captions, int minSt
                                                       number(r.amount(), decimals) + unit);
             mark(r.firstIndex, r.lastIndex);
         }
+    }
+    lines << QString();
+    lines << tr("K4810_2966").arg(duration(minStopSeconds)).arg(stops.size());
+    for (int i = 0; i < stops.size(); ++i) {
+        const TmiStop &stop = stops[i];
+        QString line = tr("K4810_2967").arg(i + 1).arg(TmiFormat::dateTime(stop.start), TmiFormat::dateTime(stop.end),
+                                                        duration(stop.seconds()));
+        if (stop.located)
+            line += QLatin1Char(' ') + tr("K4810_2956").arg(number(stop.latitude / 600000.0, 6),
+                                                             number(stop.longitude / 600000.0, 6));
+        lines << QStringLiteral("  ") + line;
+        mark(stop.firstIndex, stop.lastIndex);
     }
     if (ranges) {
         while (spans.size() < lines.size())
