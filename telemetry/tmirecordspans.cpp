@@ -106,6 +106,8 @@ QList<TmiRecordSpan> maskedSpans(const QByteArray &record)
     if (size < 2)
         return spans;
     spans.append(header(1, 1, "Generation", QString::number(r[1])));
+    if (size < 3)
+        return spans; // no byte of the mask
     const int maskBytes = std::min(PresenceMask::Bytes, size - 2);
     const PresenceMask mask = PresenceMask::fromBytes(r + 2, maskBytes);
     spans.append(header(2, maskBytes, "Mask", TmiRecordSpans::hex(record, 2, maskBytes).remove(QLatin1Char(' ')),

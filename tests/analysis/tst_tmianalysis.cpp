@@ -413,6 +413,12 @@ void tst_TmiAnalysis::recordSpans_data()
     QTest::newRow("masked, cut inside a row, with a byte after")
         << masked.left(44) << false << 3 + 2 + 1
         << QStringList{line(42, 2, TmiRecordSpan::Cut, 12, "Speed", QString())} << QStringList{QStringLiteral("Speed=n/a")};
+    QTest::newRow("masked, type and generation only")
+        << masked.left(2) << false << 2
+        << QStringList{line(1, 1, TmiRecordSpan::Header, -1, "Generation", QStringLiteral("20"))} << QStringList{};
+    QTest::newRow("masked, cut inside the mask")
+        << masked.left(5) << false << 3
+        << QStringList{line(2, 3, TmiRecordSpan::Header, -1, "Mask", QStringLiteral("A00800"))} << QStringList{};
     QTest::newRow("masked, with bytes no row takes")
         << masked + QByteArray(3, '\x55') << false << 3 + 3 + 8 + 1
         << QStringList{line(54, 3, TmiRecordSpan::Unused, -1, "", QString())} << QStringList{};
