@@ -27,6 +27,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStyledItemDelegate>
@@ -559,9 +560,11 @@ void HostMainWindow::slot_copy_log()
         QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
-void HostMainWindow::setLanguages(HostTranslator *hostTexts, const QStringList &languages, const QString &current)
+void HostMainWindow::setLanguages(HostTranslator *hostTexts, const QStringList &languages, const QString &current,
+                                  const QString &catalogueFolder)
 {
     m_hostTexts = hostTexts;
+    m_catalogueFolder = catalogueFolder;
     m_pluginLanguage = current;
     if (!m_languageMenu) {
         m_languageMenu = new QMenu(this);
@@ -590,14 +593,16 @@ void HostMainWindow::chooseLanguage(const QString &language)
     m_settings.setLanguage(language);
     if (m_hostTexts) {
         QCoreApplication::removeTranslator(m_hostTexts);
-        m_hostTexts->loadLanguage(language, QString::fromLatin1(HostTranslator::kDefaultFolder),
-                                  HostTranslator::Texts::Host);
+        m_hostTexts->loadLanguage(language, m_catalogueFolder, HostTranslator::Texts::Host);
         // Installing sends every widget a LanguageChange: this window
         // retranslates itself (changeEvent).
         QCoreApplication::installTranslator(m_hostTexts);
     }
     if (language == m_pluginLanguage) {
-        statusBar()->showMessage(tr("The plug-in's windows are in this language."), 10000);
+        // After the retranslation the change posts, which sets the tracker's state there.
+        QTimer::singleShot(0, this, [this] {
+            statusBar()->showMessage(tr("The plug-in's windows are in this language."), 10000);
+        });
         return;
     }
     QMessageBox::information(this, tr("Language"),

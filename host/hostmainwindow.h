@@ -49,7 +49,8 @@ public:
     // the host's own texts, which a choice reloads at once. The plug-in's
     // windows keep the language they were made in until the next start;
     // the user is told so.
-    void setLanguages(HostTranslator *hostTexts, const QStringList &languages, const QString &current);
+    void setLanguages(HostTranslator *hostTexts, const QStringList &languages, const QString &current,
+                      const QString &catalogueFolder = QStringLiteral(":/i18n"));
     QMenu *languageMenu() const { return m_languageMenu; }
 
 public slots:
@@ -120,6 +121,7 @@ private:
     QMenu *m_languageMenu = nullptr;
     QActionGroup *m_languageGroup = nullptr;
     QString m_pluginLanguage; // the language the plug-in's windows are made in
+    QString m_catalogueFolder;
 };
 
 #endif // HOSTMAINWINDOW_H

@@ -42,7 +42,7 @@ public:
     {
         return loadLanguage(QStringLiteral("en"), folder);
     }
-    QString language() const override { return m_language; }
+    QString loadedLanguage() const { return m_language; }
     // Base names of the loaded catalogues of the folder ("k4810_core_en", ...).
     QStringList catalogues() const { return m_names; }
 
