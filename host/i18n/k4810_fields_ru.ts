@@ -632,18 +632,6 @@
         <translation>Формат хранения %1 (как сохранено)</translation>
     </message>
     <message>
-        <source>байт (максимум 127)</source>
-        <translation>байт (максимум 127)</translation>
-    </message>
-    <message>
-        <source>байт (максимум 222)</source>
-        <translation>байт (максимум 222)</translation>
-    </message>
-    <message>
-        <source>байт</source>
-        <translation>байт</translation>
-    </message>
-    <message>
         <source>K4810_2654</source>
         <translation>Поля</translation>
     </message>

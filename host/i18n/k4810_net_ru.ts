@@ -123,21 +123,5 @@
         <source>K4810_2428</source>
         <translation>Выберите точку доступа и нажмите «Использовать» или дважды щёлкните её.</translation>
     </message>
-    <message>
-        <source>Тестовое подключение к серверу</source>
-        <translation>Тестовое подключение к серверу</translation>
-    </message>
-    <message>
-        <source>Прошло времени:</source>
-        <translation>Прошло времени:</translation>
-    </message>
-    <message>
-        <source>%1 сек</source>
-        <translation>%1 сек</translation>
-    </message>
-    <message>
-        <source>Список операторов</source>
-        <translation>Список операторов</translation>
-    </message>
 </context>
 </TS>

@@ -311,33 +311,5 @@
         <source>K4810_2899</source>
         <translation>Удержание, мс</translation>
     </message>
-    <message>
-        <source>LLS-совместимый (с расширенным диапазоном)</source>
-        <translation>LLS-совместимый (с расширенным диапазоном)</translation>
-    </message>
-    <message>
-        <source>Поиск активных устройств...</source>
-        <translation>Поиск активных устройств...</translation>
-    </message>
-    <message>
-        <source>Найдено устройство: %1</source>
-        <translation>Найдено устройство: %1</translation>
-    </message>
-    <message>
-        <source>Поиск завершен. &lt;br&gt;Активных устройств не найдено.</source>
-        <translation>Поиск завершен. &lt;br&gt;Активных устройств не найдено.</translation>
-    </message>
-    <message>
-        <source>Поиск завершен. &lt;br&gt;Найдено устройств: %1</source>
-        <translation>Поиск завершен. &lt;br&gt;Найдено устройств: %1</translation>
-    </message>
-    <message>
-        <source>Ошибка, поиск отменён.</source>
-        <translation>Ошибка, поиск отменён.</translation>
-    </message>
-    <message>
-        <source>Поиск отменён пользователем.</source>
-        <translation>Поиск отменён пользователем.</translation>
-    </message>
 </context>
 </TS>
