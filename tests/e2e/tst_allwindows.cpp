@@ -518,6 +518,11 @@ void tst_AllWindows::windows()
     m_textsChecked = 0;
     for (const QString &p : std::as_const(m_problems))
         qWarning().noquote() << p;
+    // Known not to fit yet: the telemetry window (1404 x 824, values cut in
+    // its page view) and the log viewers (704 pixels high), which are being
+    // reorganised to fit. An unexpected pass says it is time to drop this.
+    if (step == QLatin1String("telemetry") || step == QLatin1String("viewpage") || step == QLatin1String("viewtable"))
+        QEXPECT_FAIL("", "window being reorganised to fit 1366 x 768", Continue);
     QVERIFY2(m_problems.isEmpty(), qPrintable(QStringLiteral("%1 problems in %2 (%3); first:\n%4")
                                                   .arg(m_problems.size())
                                                   .arg(step, m_language, m_problems.mid(0, 25).join('\n'))));
