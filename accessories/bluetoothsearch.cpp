@@ -32,7 +32,7 @@ bool BluetoothSearch::start()
     m_state = State::Searching;
     m_outcome = Outcome::None;
     m_devices.clear();
-    m_status = text("Поиск активных устройств...");
+    m_status = text(QT_TRANSLATE_NOOP("ORV_FormBluetooth", "Поиск активных устройств..."));
     m_timer->start(m_timeout);
     emit changed();
     // The tracker may answer, even end the search, from inside the send.
@@ -106,13 +106,13 @@ bool BluetoothSearch::onAnswer(const unsigned char *data, int length)
         }
         if (!known)
             m_devices.append(d);
-        m_status = text("Найдено устройство: %1").arg(d.name.toHtmlEscaped());
+        m_status = text(QT_TRANSLATE_NOOP("ORV_FormBluetooth", "Найдено устройство: %1")).arg(d.name.toHtmlEscaped());
         emit changed();
         return true;
     }
     switch (answer->state) {
     case BluetoothAnswer::Running:
-        m_status = text("Поиск активных устройств...");
+        m_status = text(QT_TRANSLATE_NOOP("ORV_FormBluetooth", "Поиск активных устройств..."));
         emit changed();
         break;
     case BluetoothAnswer::Ended:
@@ -146,18 +146,18 @@ void BluetoothSearch::finish(Outcome outcome)
         m_status.clear();
         break;
     case Outcome::Found:
-        m_status = text("Поиск завершен. <br>Найдено устройств: %1").arg(m_devices.size());
+        m_status = text(QT_TRANSLATE_NOOP("ORV_FormBluetooth", "Поиск завершен. <br>Найдено устройств: %1")).arg(m_devices.size());
         break;
     case Outcome::NothingFound:
-        m_status = text("Поиск завершен. <br>Активных устройств не найдено.");
+        m_status = text(QT_TRANSLATE_NOOP("ORV_FormBluetooth", "Поиск завершен. <br>Активных устройств не найдено."));
         break;
     case Outcome::Failed:
         m_devices.clear();
-        m_status = text("Ошибка, поиск отменён.");
+        m_status = text(QT_TRANSLATE_NOOP("ORV_FormBluetooth", "Ошибка, поиск отменён."));
         break;
     case Outcome::Cancelled:
         m_devices.clear();
-        m_status = text("Поиск отменён пользователем.");
+        m_status = text(QT_TRANSLATE_NOOP("ORV_FormBluetooth", "Поиск отменён пользователем."));
         break;
     case Outcome::TimedOut:
         m_status = text("K4810_2880");

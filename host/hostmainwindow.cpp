@@ -5,6 +5,7 @@
 #include "host/helpwindow.h"
 #include "host/hostmessages.h"
 #include "host/hostsettings.h"
+#include "host/hosttranslator.h"
 #include "host/messagelogfilter.h"
 #include "host/messagelogmodel.h"
 #include "host/monitorserver.h"
@@ -25,6 +26,8 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QTimer>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStyledItemDelegate>
@@ -555,6 +558,76 @@ void HostMainWindow::slot_copy_log()
         lines << m_log.line(row);
     if (!lines.isEmpty())
         QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void HostMainWindow::setLanguages(HostTranslator *hostTexts, const QStringList &languages, const QString &current,
+                                  const QString &catalogueFolder)
+{
+    m_hostTexts = hostTexts;
+    m_catalogueFolder = catalogueFolder;
+    m_pluginLanguage = current;
+    if (!m_languageMenu) {
+        m_languageMenu = new QMenu(this);
+        m_languageMenu->setObjectName(QStringLiteral("menuLanguage"));
+        ui->menuOptions->addSeparator();
+        ui->menuOptions->addMenu(m_languageMenu);
+        m_languageGroup = new QActionGroup(this);
+    }
+    qDeleteAll(m_languageGroup->actions());
+    for (const QString &language : languages) {
+        // Each language is named as its speakers write it, in either interface.
+        QAction *action = m_languageMenu->addAction(HostTranslator::nativeName(language));
+        action->setObjectName(QStringLiteral("actionLanguage_") + language);
+        action->setData(language);
+        action->setCheckable(true);
+        action->setChecked(language == current);
+        m_languageGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
+    }
+    m_languageMenu->menuAction()->setVisible(languages.size() > 1);
+    retranslate();
+}
+
+void HostMainWindow::chooseLanguage(const QString &language)
+{
+    m_settings.setLanguage(language);
+    if (m_hostTexts) {
+        QCoreApplication::removeTranslator(m_hostTexts);
+        m_hostTexts->loadLanguage(language, m_catalogueFolder, HostTranslator::Texts::Host);
+        // Installing sends every widget a LanguageChange: this window
+        // retranslates itself (changeEvent).
+        QCoreApplication::installTranslator(m_hostTexts);
+    }
+    if (language == m_pluginLanguage) {
+        // After the retranslation the change posts, which sets the tracker's state there.
+        QTimer::singleShot(0, this, [this] {
+            statusBar()->showMessage(tr("The plug-in's windows are in this language."), 10000);
+        });
+        return;
+    }
+    QMessageBox::information(this, tr("Language"),
+                             tr("The host's window is now in English. The plug-in's windows, including those "
+                                "not opened yet, stay in the language the host started in until the host is "
+                                "started again, so that no window mixes two languages."));
+}
+
+void HostMainWindow::retranslate()
+{
+    ui->retranslateUi(this);
+    if (m_languageMenu)
+        m_languageMenu->setTitle(tr("&Language"));
+    showIdentity();
+    updateHelpLabel();
+    updateTelemetryAction();
+    updateTrackerState();
+    updateMonitorServerState();
+}
+
+void HostMainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void HostMainWindow::closeEvent(QCloseEvent *event)

@@ -17,7 +17,10 @@ class HelpWindow;
 class HostSettings;
 class MessageLogFilter;
 class MessageLogModel;
+class HostTranslator;
 class MonitorServer;
+class QActionGroup;
+class QMenu;
 class QLabel;
 class PluginHost;
 class SimulatedTracker;
@@ -41,11 +44,21 @@ public:
     QString monitorServerError() const;
     MonitorServer &monitorServer() { return *m_monitorServer; }
 
+    // The language menu (Options ▸ Language): the languages there are
+    // catalogues for, the one the host started in, and the translator of
+    // the host's own texts, which a choice reloads at once. The plug-in's
+    // windows keep the language they were made in until the next start;
+    // the user is told so.
+    void setLanguages(HostTranslator *hostTexts, const QStringList &languages, const QString &current,
+                      const QString &catalogueFolder = QStringLiteral(":/i18n"));
+    QMenu *languageMenu() const { return m_languageMenu; }
+
 public slots:
     void showHelp(const QString &requestPath);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private slots:
     void slot_triggered_actionSettingsEditor();
@@ -89,6 +102,8 @@ private:
     QString workingPath(int index) const;
     void updateTelemetryAction();
     void updateHelpLabel();
+    void chooseLanguage(const QString &language);
+    void retranslate();
 
     std::unique_ptr<Ui::HostMainWindow> ui;
     PluginHost &m_host;
@@ -102,6 +117,11 @@ private:
     MonitorServer *m_monitorServer;
     QLabel *m_monitorLabel;
     quint16 m_monitorPort = 5000;
+    HostTranslator *m_hostTexts = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QActionGroup *m_languageGroup = nullptr;
+    QString m_pluginLanguage; // the language the plug-in's windows are made in
+    QString m_catalogueFolder;
 };
 
 #endif // HOSTMAINWINDOW_H

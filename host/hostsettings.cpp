@@ -1,5 +1,7 @@
 #include "host/hostsettings.h"
 
+#include <QRegularExpression>
+
 namespace {
 const QString kAutoMode = QStringLiteral("telemetry/autoMode");
 const QString kHelpRoot = QStringLiteral("help/root");
@@ -9,6 +11,7 @@ const QString kLastCalibration = QStringLiteral("files/lastCalibration");
 const QString kInsideSend = QStringLiteral("tracker/answerInsideSend");
 const QString kAnswerDelay = QStringLiteral("tracker/answerDelay");
 const QString kAttachAtStart = QStringLiteral("tracker/attachAtStart");
+const QString kLanguage = QStringLiteral("interface/language");
 const QString kGeometry = QStringLiteral("window/geometry");
 const QString kState = QStringLiteral("window/state");
 } // namespace
@@ -123,4 +126,18 @@ QByteArray HostSettings::windowState() const
 void HostSettings::setWindowState(const QByteArray &state)
 {
     m_settings->setValue(kState, state);
+}
+
+QString HostSettings::language() const
+{
+    // Two lower-case letters, or nothing: a hand-edited value cannot name a
+    // file pattern.
+    static const QRegularExpression code(QStringLiteral("^[a-z]{2}$"));
+    const QString language = m_settings->value(kLanguage).toString();
+    return code.match(language).hasMatch() ? language : QString();
+}
+
+void HostSettings::setLanguage(const QString &language)
+{
+    m_settings->setValue(kLanguage, language);
 }

@@ -41,6 +41,11 @@ public:
     bool attachAtStart() const; // default true
     void setAttachAtStart(bool attach);
 
+    // The interface's language ("en", "ru"); empty until the user chooses
+    // one, when the host starts in the system's language.
+    QString language() const;
+    void setLanguage(const QString &language);
+
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray &geometry);
     QByteArray windowState() const;

@@ -77,7 +77,8 @@ int runConsole(int argc, char **argv)
     const QString path = pluginPathOf(options);
     if (options.check()) {
         HostTranslator translator;
-        translator.loadFolder();
+        translator.loadLanguage(QStringLiteral("en"), QString::fromLatin1(HostTranslator::kDefaultFolder),
+                                HostTranslator::Texts::Plugin);
         return PluginCheck::run(path, out, err, translator.catalogues());
     }
     // The window cannot open here; say what is wrong with the plug-in first,
@@ -135,13 +136,24 @@ int runWindow(int argc, char **argv, const QStringList &arguments)
     if (!parsed)
         return fail(options.errorText() + QStringLiteral("\nTry 'k4810-host --help'."));
 
-    HostTranslator translator;
-    if (translator.loadFolder())
-        QCoreApplication::installTranslator(&translator);
+    // The language chosen last, else the system's when there are catalogues
+    // for it, else English. The plug-in's windows keep the language the host
+    // starts in; the host's own texts follow the language menu at once.
+    HostSettings settings;
+    const QStringList languages = HostTranslator::languages();
+    QString language = settings.language();
+    if (!languages.contains(language))
+        language = HostTranslator::languageFor(QLocale::system(), languages);
+    HostTranslator pluginTexts;
+    if (pluginTexts.loadLanguage(language, QString::fromLatin1(HostTranslator::kDefaultFolder),
+                                 HostTranslator::Texts::Plugin))
+        QCoreApplication::installTranslator(&pluginTexts);
     else
         err << "k4810-host: no text catalogue found; the plug-in's windows will show text keys" << Qt::endl;
-
-    HostSettings settings;
+    HostTranslator hostTexts;
+    if (hostTexts.loadLanguage(language, QString::fromLatin1(HostTranslator::kDefaultFolder),
+                               HostTranslator::Texts::Host))
+        QCoreApplication::installTranslator(&hostTexts);
     MessageLogModel log;
     PluginHost host;
     QObject::connect(&host, &PluginHost::messageLogged, &log, &MessageLogModel::append);
@@ -170,6 +182,7 @@ int runWindow(int argc, char **argv, const QStringList &arguments)
     int status = 0;
     {
         HostMainWindow window(host, tracker, settings, log, paths);
+        window.setLanguages(&hostTexts, languages, language);
         if (!options.helpRoot().isEmpty())
             window.setHelpRoot(options.helpRoot());
         window.show();

@@ -632,18 +632,6 @@
         <translation>Storage format %1 (as stored)</translation>
     </message>
     <message>
-        <source>байт (максимум 127)</source>
-        <translation>bytes (at most 127)</translation>
-    </message>
-    <message>
-        <source>байт (максимум 222)</source>
-        <translation>bytes (at most 222)</translation>
-    </message>
-    <message>
-        <source>байт</source>
-        <translation>bytes</translation>
-    </message>
-    <message>
         <source>K4810_2654</source>
         <translation>Fields</translation>
     </message>

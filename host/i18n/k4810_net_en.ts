@@ -123,21 +123,5 @@
         <source>K4810_2428</source>
         <translation>Select an access point and press Use, or double-click it.</translation>
     </message>
-    <message>
-        <source>Тестовое подключение к серверу</source>
-        <translation>Test connection to the server</translation>
-    </message>
-    <message>
-        <source>Прошло времени:</source>
-        <translation>Time elapsed:</translation>
-    </message>
-    <message>
-        <source>%1 сек</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>Список операторов</source>
-        <translation>List of operators</translation>
-    </message>
 </context>
 </TS>

@@ -311,33 +311,5 @@
         <source>K4810_2899</source>
         <translation>Hold, ms</translation>
     </message>
-    <message>
-        <source>LLS-совместимый (с расширенным диапазоном)</source>
-        <translation>LLS-compatible (extended range)</translation>
-    </message>
-    <message>
-        <source>Поиск активных устройств...</source>
-        <translation>Searching for active devices...</translation>
-    </message>
-    <message>
-        <source>Найдено устройство: %1</source>
-        <translation>Device found: %1</translation>
-    </message>
-    <message>
-        <source>Поиск завершен. &lt;br&gt;Активных устройств не найдено.</source>
-        <translation>Search finished. &lt;br&gt;No active devices found.</translation>
-    </message>
-    <message>
-        <source>Поиск завершен. &lt;br&gt;Найдено устройств: %1</source>
-        <translation>Search finished. &lt;br&gt;Devices found: %1</translation>
-    </message>
-    <message>
-        <source>Ошибка, поиск отменён.</source>
-        <translation>Error, search cancelled.</translation>
-    </message>
-    <message>
-        <source>Поиск отменён пользователем.</source>
-        <translation>Search cancelled by the user.</translation>
-    </message>
 </context>
 </TS>

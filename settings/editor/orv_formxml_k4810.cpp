@@ -638,7 +638,7 @@ QString orv_FormXml_K4810::temporaryPath(const QString &fileName)
 bool orv_FormXml_K4810::switchToLight(bool askFirst)
 {
     if (askFirst) {
-        const QString text = QStringLiteral(
+        const QString text = tr(
             "При смене режима отображения конфигурации на упрощенный, часть параметров расширенного режима может "
             "быть автоматически изменена для обеспечения совместимости.<br><br>"
             "Перейти в упрощенный режим?");

@@ -17,7 +17,7 @@ public:
     EnglishTexts()
     {
         const QDir dir(QStringLiteral(K4810_SOURCE_DIR "/host/i18n"));
-        for (const QString &name : dir.entryList({QStringLiteral("*.ts")}, QDir::Files)) {
+        for (const QString &name : dir.entryList({QStringLiteral("*_en.ts")}, QDir::Files)) {
             QFile file(dir.filePath(name));
             if (!file.open(QIODevice::ReadOnly))
                 continue;

@@ -166,10 +166,10 @@ void tst_Tachograph::queriesAreLogged()
         QTRY_VERIFY(child<QAbstractButton>("pushButton_Quest")->isEnabled());
     }
     const QString log = queryLog();
-    QVERIFY2(log.contains(QStringLiteral("Информация о текущим состоянии тахографа: OK")), qPrintable(log));
-    QVERIFY(log.contains(QStringLiteral("Информация о картах №1: OK")));
-    QVERIFY(log.contains(QStringLiteral("Информация о картах №2: n/a")));
-    QVERIFY(log.contains(QStringLiteral("Регистрационная информация: OK")));
+    QVERIFY2(log.contains(QStringLiteral("Tachograph state: OK")), qPrintable(log));
+    QVERIFY(log.contains(QStringLiteral("Card 1: OK")));
+    QVERIFY(log.contains(QStringLiteral("Card 2: n/a")));
+    QVERIFY(log.contains(QStringLiteral("Registration data: OK")));
     QVERIFY(log.contains(QStringLiteral("ИВАНОВ")));
     if (hostile) {
         // The tracker's texts are shown as they are, not taken as markup.
@@ -202,10 +202,10 @@ void tst_Tachograph::fileMadeAndDownloaded()
     QVERIFY(!child<QAbstractButton>("pushButton_Create")->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(child<QAbstractButton>("pushButton_Load")->isEnabled(), 10000);
     QCOMPARE(m_service->lastCreateRecord(), QByteArray("\x00\x05\x01\xFF\xFF\xFF", 6));
-    QVERIFY2(fileLog().contains(QStringLiteral("(0x70) Команда принята. Начато формирование DDD файла.")),
+    QVERIFY2(fileLog().contains(QStringLiteral("(0x70) Command accepted. Making the DDD file.")),
              qPrintable(fileLog()));
-    QVERIFY(fileLog().contains(QStringLiteral("(0x00) DDD файл сформирован.")));
-    QVERIFY(fileLog().contains(QStringLiteral("Длина файла: 40000 байт")));
+    QVERIFY(fileLog().contains(QStringLiteral("(0x00) The DDD file is made.")));
+    QVERIFY(fileLog().contains(QStringLiteral("File length: 40000 bytes")));
 
     // The save dialog proposes the tracker's name in the data directory,
     // without anything that would leave it.

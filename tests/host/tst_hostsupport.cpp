@@ -151,6 +151,8 @@ void TestHostSupport::settingsCheckWhatTheyReadBack()
         settings.setAnswerDelay(200);
         settings.setAnswerInsideSend(true);
         settings.setLastSettingsFile(QStringLiteral("/s/настройки.xml"));
+        QCOMPARE(settings.language(), QString()); // none chosen: the system's
+        settings.setLanguage(QStringLiteral("ru"));
         settings.sync();
     }
     {
@@ -159,6 +161,7 @@ void TestHostSupport::settingsCheckWhatTheyReadBack()
         QCOMPARE(settings.answerDelay(), 200);
         QVERIFY(settings.answerInsideSend());
         QCOMPARE(settings.lastSettingsFile(), QStringLiteral("/s/настройки.xml"));
+        QCOMPARE(settings.language(), QStringLiteral("ru"));
         settings.setAutoTelemetryMode(7);
         QCOMPARE(settings.autoTelemetryMode(), 0);
         settings.setAnswerDelay(999999);
@@ -171,6 +174,14 @@ void TestHostSupport::settingsCheckWhatTheyReadBack()
         raw.sync();
         HostSettings settings(ini);
         QCOMPARE(settings.autoTelemetryMode(), 0);
+    }
+    // A language that cannot be a catalogue's suffix is no choice.
+    for (const char *value : {"*", "../x", "RU", "rus", ""}) {
+        QSettings raw(ini, QSettings::IniFormat);
+        raw.setValue(QStringLiteral("interface/language"), QString::fromLatin1(value));
+        raw.sync();
+        HostSettings settings(ini);
+        QCOMPARE(settings.language(), QString());
     }
 }
 

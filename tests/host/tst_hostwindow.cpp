@@ -3,6 +3,7 @@
 #include "host/helpwindow.h"
 #include "host/hostmainwindow.h"
 #include "host/hostsettings.h"
+#include "host/hosttranslator.h"
 #include "host/messagelogmodel.h"
 #include "host/pluginhost.h"
 #include "host/simulator/simulatedtracker.h"
@@ -12,6 +13,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -36,6 +40,7 @@ private slots:
     void helpRequestsOpenTheHelpWindow();
     void messageLogListsBothDirections();
     void monitoringServerMenuLogsConnections();
+    void languageMenu();
 
 private:
     QAction *action(const char *name) const;
@@ -234,6 +239,49 @@ void TestHostWindow::monitoringServerMenuLogsConnections()
     QVERIFY(!menu->isChecked());
     QCOMPARE(m_log->data(m_log->index(m_log->rowCount() - 1, MessageLogModel::NoteColumn)).toString(),
              QStringLiteral("stopped"));
+}
+
+// Options > Language: the host's window follows at once and the choice is
+// kept; the plug-in's windows keep the language the host started in, and
+// the user is told so when the two differ.
+void TestHostWindow::languageMenu()
+{
+    const QString folder = QStringLiteral(K4810_BINARY_DIR "/host");
+    HostTranslator hostTexts;
+    m_window->setLanguages(&hostTexts, {QStringLiteral("en"), QStringLiteral("ru")}, QStringLiteral("en"), folder);
+    QMenu *menu = m_window->languageMenu();
+    QVERIFY(menu);
+    QCOMPARE(menu->title(), QStringLiteral("&Language"));
+    QAction *english = action("actionLanguage_en");
+    QAction *russian = action("actionLanguage_ru");
+    QVERIFY(english && russian);
+    QCOMPARE(russian->text(), QStringLiteral("Русский"));
+    QVERIFY(english->isChecked());
+
+    QString told;
+    QTimer::singleShot(0, this, [&told] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box) {
+            told = box->text();
+            box->accept();
+        }
+    });
+    russian->trigger();
+    QVERIFY2(told.contains(QStringLiteral("до её следующего запуска")), qPrintable(told));
+    QCOMPARE(m_settings->language(), QStringLiteral("ru"));
+    QTRY_COMPARE(menu->title(), QStringLiteral("&Язык"));
+    QVERIFY2(m_window->windowTitle().startsWith(QStringLiteral("Программа К-4810")), qPrintable(m_window->windowTitle()));
+    QCOMPARE(action("actionQuit")->text(), QStringLiteral("&Выход"));
+    // The language's own name whatever the interface's language.
+    QCOMPARE(english->text(), QStringLiteral("English"));
+
+    // Back to the plug-in's language: nothing to wait for.
+    english->trigger();
+    QCOMPARE(m_settings->language(), QStringLiteral("en"));
+    QTRY_COMPARE(action("actionQuit")->text(), QStringLiteral("&Quit"));
+    QVERIFY(m_window->windowTitle().startsWith(QStringLiteral("K-4810 host")));
+    QTRY_COMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("The plug-in's windows are in this language."));
+    QCoreApplication::removeTranslator(&hostTexts);
 }
 
 QTEST_MAIN(TestHostWindow)

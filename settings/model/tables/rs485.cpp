@@ -44,7 +44,7 @@ const SettingsChoice kCounters[] = {plainChoice("PP01")};
 // Sensor types; 3 is the type a combined sensor is written with.
 const SettingsChoice kFuelTypes[] = {
     choice("0", "K4810_891"), choice("1", "K4810_892"), choice("2", "K4810_893"), choice("3", "K4810_894"),
-    choice("4", "LLS-совместимый (с расширенным диапазоном)"),
+    choice("4", QT_TRANSLATE_NOOP("ORV_FormRS", "LLS-совместимый (с расширенным диапазоном)")),
 };
 
 // Filter strength: the step (0 .. 10) stands for the coefficient stored.
