@@ -32,6 +32,8 @@ HelpWindow::HelpWindow(QWidget *parent)
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::showSource);
     m_browser->setOpenExternalLinks(true);
     m_request->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long address never widens the window; its tool tip gives it whole.
+    m_request->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -44,6 +46,7 @@ void HelpWindow::showRequest(const QString &requestPath, const HelpResolver &res
 {
     const HelpResolver::Result page = resolver.resolve(requestPath);
     m_request->setText(requestPath);
+    m_request->setToolTip(requestPath);
     m_requestPath = requestPath;
     m_root = resolver.effectiveRoot();
     if (page.found()) {
@@ -87,6 +90,7 @@ void HelpWindow::showSource(const QUrl &url)
     } else {
         m_request->setText(url.toString());
     }
+    m_request->setToolTip(m_request->text());
     const QString title = m_browser->documentTitle();
     setWindowTitle(tr("Help – %1").arg(title.isEmpty() ? QFileInfo(file.isEmpty() ? url.path() : file).fileName() : title));
 }

@@ -21,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QDialog>
 #include <QDir>
 #include <QMenu>
@@ -165,7 +166,7 @@ void tst_WindowLayout::windowFits_data()
     for (const char *name :
          {"host main window", "tracker dialog", "telemetry window", "telemetry window, download tab",
           "telemetry window, accessories tab", "telemetry window, page", "telemetry window, second-generation page",
-          "second-generation extras", "mileage", "fuel sensors", "tachograph", "help viewer",
+          "second-generation extras", "mileage", "fuel sensors", "tachograph", "chart", "trip summary", "help viewer",
           "light form", "operator list", "field selection", "field selection help", "page view", "table view",
           "fuel view"})
         QTest::newRow(name) << QString::fromLatin1(name);
@@ -227,7 +228,26 @@ void tst_WindowLayout::windowFits()
         pressIn(telemetry(), "Btn_Taho");
         shown = waitFor([] { return topLevel(QStringLiteral("ORV_FormTaho")); });
     } else if (window == QLatin1String("chart") || window == QLatin1String("trip summary")) {
-        pressIn(telemetry(), window == QLatin1String("chart") ? "Btn_Chart" : "Btn_Summary");
+        // The analysis shows a downloaded interval: download one first.
+        QWidget *tmi = telemetry();
+        auto *chart = child<QAbstractButton>(tmi, "Btn_Chart");
+        if (!chart->isEnabled()) {
+            auto *service = m_tracker->service<TelemetryService>();
+            service->setRecording(false);
+            constexpr uint32_t kEnd = 1767225600; // 2026-01-01 00:00:00
+            service->setTrip(200, kEnd);
+            auto wall = [](qint64 seconds) {
+                const QDateTime utc = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
+                return QDateTime(utc.date(), utc.time());
+            };
+            // Wide of the trip on both sides, whatever the time zone.
+            child<QDateTimeEdit>(tmi, "dateTimeEdit_First")->setDateTime(wall(qint64(kEnd) - 200 * 30 - 5 * 3600));
+            child<QDateTimeEdit>(tmi, "dateTimeEdit_Last")->setDateTime(wall(qint64(kEnd) + 5 * 3600));
+            answerNextFileDialog(m_dir.filePath(QStringLiteral("interval.xml")));
+            pressIn(tmi, "BtnSaveToFile");
+            QTRY_VERIFY_WITH_TIMEOUT(chart->isEnabled(), 60000);
+        }
+        pressIn(tmi, window == QLatin1String("chart") ? "Btn_Chart" : "Btn_Summary");
         shown = waitFor([] { return topLevel(QStringLiteral("orv_FormTmiAnalysis")); });
     } else if (window == QLatin1String("help viewer")) {
         pressIn(telemetry(), "BtnHelp");

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -156,6 +157,29 @@ inline bool buttonCut(QAbstractButton *button, QString *why)
     return false;
 }
 
+// A closed combo box shows its current item cut.
+inline bool comboCut(QComboBox *combo, QString *why)
+{
+    if (combo->isEditable() || combo->currentText().isEmpty() || !combo->toolTip().isEmpty())
+        return false;
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.currentText = combo->currentText();
+    const QSize wide(1000, combo->fontMetrics().height());
+    const int chrome = combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, wide, combo).width() - wide.width();
+    int needed = textWidth(combo, combo->currentText());
+    if (!combo->itemIcon(combo->currentIndex()).isNull())
+        needed += combo->iconSize().width() + 4;
+    if (needed > combo->width() - chrome + 1) {
+        *why = QStringLiteral("%1 shows \"%2\" in %3 pixels, needs %4")
+                   .arg(describe(combo), combo->currentText())
+                   .arg(combo->width() - chrome)
+                   .arg(needed);
+        return true;
+    }
+    return false;
+}
+
 inline bool groupTitleCut(QGroupBox *box, QString *why)
 {
     const QString title = plain(box->title());
@@ -219,6 +243,8 @@ inline QStringList faults(QWidget *window)
             cut = buttonCut(button, &why);
         else if (auto *box = qobject_cast<QGroupBox *>(w))
             cut = groupTitleCut(box, &why);
+        else if (auto *combo = qobject_cast<QComboBox *>(w))
+            cut = comboCut(combo, &why);
         if (!cut && (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w) || qobject_cast<QGroupBox *>(w)))
             cut = clippedByParents(w, &why);
         if (cut)
