@@ -11,7 +11,7 @@ FormWait::FormWait(QWidget *parent)
 {
     ui->setupUi(this);
     ui->pushButton_Cancel->hide();
-    setFixedSize(451, 111);
+    fitHeight();
     connect(ui->pushButton_Cancel, &QPushButton::pressed, this, &FormWait::cancelRequested);
 }
 
@@ -19,7 +19,7 @@ void FormWait::setCancelText(const QString &text)
 {
     ui->pushButton_Cancel->setText(text);
     ui->pushButton_Cancel->setVisible(!text.isEmpty());
-    setFixedSize(451, text.isEmpty() ? 111 : 111 + ui->pushButton_Cancel->sizeHint().height() + 6);
+    fitHeight();
 }
 
 bool FormWait::isCancelable() const
@@ -49,6 +49,24 @@ FormWait::~FormWait() = default;
 void FormWait::setMessage(const QString &text)
 {
     ui->label->setText(text);
+    fitHeight();
+}
+
+void FormWait::fitHeight()
+{
+    // 451 pixels wide; a message longer than a line wraps and the window
+    // grows to show all of it (a longer translation included).
+    constexpr int kWidth = 451;
+    constexpr int kHeight = 111;
+    int height = kHeight;
+    if (!ui->pushButton_Cancel->isHidden())
+        height += ui->pushButton_Cancel->sizeHint().height() + 6;
+    const int lineHeight = ui->label->fontMetrics().lineSpacing();
+    const int messageWidth = kWidth - layout()->contentsMargins().left() - layout()->contentsMargins().right();
+    const int messageHeight = ui->label->heightForWidth(messageWidth);
+    if (messageHeight > lineHeight + 2)
+        height += messageHeight - ui->label->fontMetrics().height();
+    setFixedSize(kWidth, height);
 }
 
 void FormWait::setCaption(const QString &text)

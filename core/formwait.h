@@ -51,6 +51,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void fitHeight();
+
     std::unique_ptr<Ui::FormWait> ui;
     bool m_closedByOwner = false;
 };

@@ -3,6 +3,7 @@
 
 #include "host/helpresolver.h"
 
+#include <QUrl>
 #include <QWidget>
 
 class QLabel;
@@ -20,10 +21,21 @@ public:
     void showRequest(const QString &requestPath, const HelpResolver &resolver);
 
     QString currentText() const;
+    // The page's address as the window shows it, and its title.
+    QString address() const;
 
 private:
+    // Title and address follow the page shown, whether it was asked for or
+    // reached by a link or Back/Forward.
+    void showSource(const QUrl &url);
+    // Fits the window into the screen's free area (task bar excluded).
+    void placeOnScreen();
+
     QTextBrowser *m_browser;
     QLabel *m_request;
+    QUrl m_requestUrl;     // the page of the last request
+    QString m_requestPath; // that request as the plug-in gave it
+    QString m_root;        // folder the help paths are relative to
 };
 
 #endif // HELPWINDOW_H

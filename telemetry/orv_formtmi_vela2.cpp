@@ -1,6 +1,7 @@
 #include "telemetry/orv_formtmi_vela2.h"
 #include "ui_orv_formtmi_vela2.h"
 
+#include "core/elidelabel.h"
 #include "core/orvmessages.h"
 #include "telemetry/orv_formtmi_vela2ext.h"
 #include "telemetry/tmifieldcaptions.h"
@@ -47,7 +48,7 @@ const std::vector<Tab> &tabs()
 
 QLabel *newValueLabel(QWidget *parent, const QString &name)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new ElideLabel(parent);
     label->setObjectName(name);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setMinimumWidth(90);

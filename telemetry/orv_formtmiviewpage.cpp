@@ -39,7 +39,7 @@ orv_FormTmiViewPage::orv_FormTmiViewPage(ORV_Device_K4810 *device)
     auto *content = new QWidget(this);
     ui->setupUi(content);
     contentLayout()->addWidget(content);
-    resize(1180, 700);
+    resize(1180, 660);
     setFileWidgets({ui->label_File, ui->label_Size, ui->label_Pages, ui->label_Loading, ui->progressBar_Load,
                     ui->PushButton_Open, ui->PushButton_Cancel});
     // A file shows what the tracker recorded; nothing here acts on a tracker.

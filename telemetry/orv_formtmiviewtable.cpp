@@ -13,7 +13,7 @@ orv_FormTmiViewTable::orv_FormTmiViewTable(ORV_Device_K4810 *device)
     auto *content = new QWidget(this);
     ui->setupUi(content);
     contentLayout()->addWidget(content);
-    resize(1180, 700);
+    resize(1180, 660);
     setFileWidgets({ui->label_File, ui->label_Size, ui->label_Pages, ui->label_Loading, ui->progressBar_Load,
                     ui->PushButton_Open, ui->PushButton_Cancel});
     ui->tableView_Pages->setModel(m_model);

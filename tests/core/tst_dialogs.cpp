@@ -1,5 +1,6 @@
 // The shared small dialogs: wait window, parameter info popup, page menu entry.
 
+#include "core/elidelabel.h"
 #include "core/formwait.h"
 #include "core/orv_form_paraminfo.h"
 #include "core/orv_menuaction.h"
@@ -24,6 +25,9 @@ private slots:
     void formWaitRangeSetsMaximumFirst();
     void formWaitShowCountersTogglesExactlyFourLabels();
     void formWaitResetAfterATransfer();
+    void formWaitShowsALongMessageWhole_data();
+    void formWaitShowsALongMessageWhole();
+    void elideLabelShortensWithTheWholeTextInItsToolTip();
     void paramInfoShowsAndClears();
     void menuActionCarriesItsPage();
 };
@@ -121,6 +125,69 @@ void tst_Dialogs::formWaitResetAfterATransfer()
     QCOMPARE(w.maximum(), 10);
     QCOMPARE(w.value(), 0);
     QCOMPARE(w.findChild<QLabel *>("label_5")->text(), QStringLiteral("/"));
+}
+
+void tst_Dialogs::formWaitShowsALongMessageWhole_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("cancelable");
+    const QString balance = QStringLiteral("Waiting for the balance: the tracker sends the operator's USSD request and "
+                                           "forwards the answer, which can take up to a minute");
+    QTest::newRow("one line") << QStringLiteral("Writing") << false;
+    QTest::newRow("three lines") << balance << false;
+    QTest::newRow("three lines, with cancel") << balance << true;
+    QTest::newRow("russian") << QStringLiteral("Ожидание ответа на запрос баланса: трекер отправляет USSD-запрос "
+                                               "оператору и пересылает ответ, это может занять до минуты")
+                             << true;
+}
+
+void tst_Dialogs::formWaitShowsALongMessageWhole()
+{
+    // The window keeps its width and grows to show every line of the text.
+    QFETCH(QString, message);
+    QFETCH(bool, cancelable);
+    FormWait w;
+    if (cancelable)
+        w.setCancelText(QStringLiteral("Cancel"));
+    w.setMessage(message);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *label = w.findChild<QLabel *>("label");
+    QCOMPARE(w.width(), 451);
+    QVERIFY(label->wordWrap());
+    QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+             qPrintable(QStringLiteral("%1 of %2").arg(label->height()).arg(label->heightForWidth(label->width()))));
+    if (cancelable)
+        QVERIFY(w.findChild<QPushButton *>("pushButton_Cancel")->geometry().bottom() < w.height());
+    // The same window again with a short text is its usual size.
+    w.setCancelText(QString());
+    w.setMessage(QStringLiteral("Writing"));
+    QCOMPARE(w.size(), QSize(451, 111));
+}
+
+void tst_Dialogs::elideLabelShortensWithTheWholeTextInItsToolTip()
+{
+    ElideLabel label;
+    label.setText(QStringLiteral("Registered in the home network"));
+    label.resize(label.fontMetrics().horizontalAdvance(label.text()) / 2, label.sizeHint().height());
+    label.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&label));
+    label.grab();
+    QVERIFY(label.isElided());
+    QCOMPARE(label.toolTip(), label.text());
+    QVERIFY(label.minimumSizeHint().width() < label.width());
+
+    // Wide enough again: the whole text, no tool tip.
+    label.resize(label.sizeHint().width() + 10, label.height());
+    label.grab();
+    QVERIFY(!label.isElided());
+    QVERIFY(label.toolTip().isEmpty());
+
+    // A tool tip of the label's owner is left alone.
+    label.setToolTip(QStringLiteral("Network state"));
+    label.resize(20, label.height());
+    label.grab();
+    QCOMPARE(label.toolTip(), QStringLiteral("Network state"));
 }
 
 void tst_Dialogs::paramInfoShowsAndClears()

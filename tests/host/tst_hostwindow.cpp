@@ -8,6 +8,7 @@
 #include "host/pluginhost.h"
 #include "host/simulator/simulatedtracker.h"
 #include "host/workingpaths.h"
+#include "tests/support/testfiles.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QScreen>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -38,6 +40,7 @@ private slots:
     void telemetryWindowUsesTheLastSettingsFileAndAutoMode();
     void trackerMenu();
     void helpRequestsOpenTheHelpWindow();
+    void helpFollowsLinksAndFitsTheScreen();
     void messageLogListsBothDirections();
     void monitoringServerMenuLogsConnections();
     void languageMenu();
@@ -186,6 +189,47 @@ void TestHostWindow::helpRequestsOpenTheHelpWindow()
     m_fake.send(2072, reinterpret_cast<intptr_t>(&request));
     QCOMPARE(m_window->findChildren<HelpWindow *>().size(), 1);
     QVERIFY2(help->currentText().contains(QStringLiteral("Reading telemetry pages.")), qPrintable(help->currentText()));
+}
+
+void TestHostWindow::helpFollowsLinksAndFitsTheScreen()
+{
+    // Two pages that link to each other: after a link, Back and Forward the
+    // title and the address are the page shown, never the one before it.
+    const QString root = m_dir.filePath(QStringLiteral("linkroot"));
+    const QString folder = root + QStringLiteral("/Localization/Help/K-4810");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(TestFiles::write(folder + QStringLiteral("/first.html"),
+                             "<html><head><title>First page</title></head><body>"
+                             "<a href=\"second.html#part\">on</a></body></html>"));
+    QVERIFY(TestFiles::write(folder + QStringLiteral("/second.html"),
+                             "<html><head><title>Second page</title></head><body><a name=\"part\">here</a></body></html>"));
+    m_window->setHelpRoot(root);
+    const QString request = QStringLiteral("/Localization/Help/K-4810/first.html");
+    m_fake.send(2072, reinterpret_cast<intptr_t>(&request));
+    auto *help = m_window->findChild<HelpWindow *>();
+    QVERIFY(help);
+    QCOMPARE(help->windowTitle(), QStringLiteral("Help – First page"));
+    QCOMPARE(help->address(), request);
+
+    auto *browser = help->findChild<QTextBrowser *>();
+    // What a click on the link does: its address, resolved against the page.
+    browser->setSource(browser->source().resolved(QUrl(QStringLiteral("second.html#part"))));
+    QCOMPARE(help->windowTitle(), QStringLiteral("Help – Second page"));
+    QCOMPARE(help->address(), QStringLiteral("/Localization/Help/K-4810/second.html#part"));
+    browser->backward();
+    QCOMPARE(help->windowTitle(), QStringLiteral("Help – First page"));
+    QCOMPARE(help->address(), request);
+    browser->forward();
+    QCOMPARE(help->windowTitle(), QStringLiteral("Help – Second page"));
+
+    // The whole window, frame included, within the screen's free area.
+    const QRect free = help->screen()->availableGeometry();
+    QVERIFY2(free.contains(help->frameGeometry().adjusted(0, 0, 0, help->frameGeometry() == help->geometry() ? 30 : 0)),
+             qPrintable(QStringLiteral("%1,%2 %3x%4")
+                            .arg(help->frameGeometry().x())
+                            .arg(help->frameGeometry().y())
+                            .arg(help->frameGeometry().width())
+                            .arg(help->frameGeometry().height())));
 }
 
 void TestHostWindow::messageLogListsBothDirections()
