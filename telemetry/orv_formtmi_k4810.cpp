@@ -402,6 +402,9 @@ void orv_FormTmi_K4810::send(uint32_t msgId, intptr_t p1, intptr_t p2)
     default:
         break;
     }
+    // A detached tracker is asked nothing; the host's own services remain.
+    if (!m_request->isOnline() && msgId != OrvMsg::Help && msgId != OrvMsg::EventName)
+        return;
     if (m_device)
         m_device->send(msgId, p1, p2);
 }
@@ -567,6 +570,8 @@ void orv_FormTmi_K4810::slot_pressed_Btn_FuelSensor()
 {
     // The fuel-sensor window polls the tracker itself: ours stops first.
     ui->checkBox_Get_Auto_TMI->setChecked(false);
+    if (isDetached())
+        return;
     if (!m_fuelSensor)
         m_fuelSensor = new ORV_FormFuelSensor(m_device, this);
     m_fuelSensor->open(m_objectName, m_device ? m_device->deviceId() : QString());
@@ -574,6 +579,8 @@ void orv_FormTmi_K4810::slot_pressed_Btn_FuelSensor()
 
 void orv_FormTmi_K4810::slot_pressed_Btn_Taho()
 {
+    if (isDetached())
+        return;
     if (!m_taho)
         m_taho = new ORV_FormTaho(m_device, this);
     m_taho->openWindow();
