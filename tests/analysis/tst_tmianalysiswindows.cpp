@@ -90,8 +90,8 @@ int32_t host(uint32_t, uint32_t msgId, intptr_t p1, intptr_t p2)
 
 QDateTime wallClock(uint32_t seconds)
 {
-    const QDateTime utc = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
-    return QDateTime(utc.date(), utc.time());
+    // The window's fields show the tracker's clock (UTC) on any machine.
+    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
 }
 
 void click(QWidget *widget, const QPoint &at)

@@ -325,8 +325,9 @@ private:
     QWidget *shownView() const { return widget<QStackedWidget>("stackedWidget")->currentWidget(); }
     void setInterval(const QDateTime &first, const QDateTime &last)
     {
-        widget<QDateTimeEdit>("dateTimeEdit_First")->setDateTime(first);
-        widget<QDateTimeEdit>("dateTimeEdit_Last")->setDateTime(last);
+        // The fields hold the tracker's clock: the times as they read.
+        widget<QDateTimeEdit>("dateTimeEdit_First")->setDateTime(QDateTime(first.date(), first.time(), Qt::UTC));
+        widget<QDateTimeEdit>("dateTimeEdit_Last")->setDateTime(QDateTime(last.date(), last.time(), Qt::UTC));
     }
     // Runs a download of the stored pages between the two times into a
     // table and returns the page numbers of its rows.
