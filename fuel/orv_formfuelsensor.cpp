@@ -165,7 +165,8 @@ void ORV_FormFuelSensor::open(const QString &objectName, const QString &imei)
 
 void ORV_FormFuelSensor::sendRequest()
 {
-    if (m_device)
+    // Nothing is asked of a detached tracker (the window closes on detach).
+    if (m_device && m_device->isOnline())
         m_device->send(OrvMsg::FuelSensorRead);
 }
 

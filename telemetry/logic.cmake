@@ -16,4 +16,5 @@ target_sources(k4810logic PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/tmipage_vela2.cpp ${CMAKE_CURRENT_LIST_DIR}/tmipage_vela2.h
     ${CMAKE_CURRENT_LIST_DIR}/orv_tmipage_f6.cpp ${CMAKE_CURRENT_LIST_DIR}/orv_tmipage_f6.h
     ${CMAKE_CURRENT_LIST_DIR}/orv_logbinfile.cpp ${CMAKE_CURRENT_LIST_DIR}/orv_logbinfile.h
+    ${CMAKE_CURRENT_LIST_DIR}/tmirequest.cpp ${CMAKE_CURRENT_LIST_DIR}/tmirequest.h
 )

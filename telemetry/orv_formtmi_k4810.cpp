@@ -18,6 +18,7 @@
 #include "telemetry/tmipage_vela2.h"
 #include "settings/model/settingsmodel.h"
 
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -66,6 +67,15 @@ orv_FormTmi_K4810::orv_FormTmi_K4810(ORV_Device_K4810 *device)
     m_balanceTimer = new QTimer(this);
     m_balanceTimer->setObjectName(QStringLiteral("m_Timer_Balance"));
     m_balanceTimer->setSingleShot(true);
+
+    m_title = windowTitle();
+    // The date fields hold the tracker's clock whatever this computer's zone
+    // is: no local summer-time gap or repeated hour in them.
+    for (QDateTimeEdit *edit : {ui->dateTimeEdit_First, ui->dateTimeEdit_Last, ui->dateTimeEdit_Show})
+        edit->setTimeSpec(Qt::UTC);
+
+    m_request = new TmiRequest([this](uint32_t msgId, intptr_t p1, intptr_t p2) { send(msgId, p1, p2); }, this);
+    connect(m_request, &TmiRequest::ended, this, &orv_FormTmi_K4810::onRequestEnded);
 
     m_download = new TmiDownload([this](uint32_t msgId, intptr_t p1, intptr_t p2) {
         if (m_device)
@@ -151,8 +161,9 @@ orv_FormTmi_K4810::~orv_FormTmi_K4810() = default;
 void orv_FormTmi_K4810::reinitialise()
 {
     ui->stackedWidget->setCurrentWidget(ui->page_Null);
-    const QDateTime now = QDateTime::currentDateTime();
-    ui->dateTimeEdit_First->setDateTime(QDateTime(now.date(), QTime(0, 0)));
+    // Today on the tracker's clock, up to now.
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    ui->dateTimeEdit_First->setDateTime(QDateTime(now.date(), QTime(0, 0), Qt::UTC));
     ui->dateTimeEdit_Last->setDateTime(now);
     ui->dateTimeEdit_Show->setDateTime(now);
     ui->progressBar->setRange(0, 1);
@@ -166,7 +177,34 @@ void orv_FormTmi_K4810::reinitialise()
     ui->lineEdit_RFID->clear();
     ui->spinBox_RFID->setValue(0);
     ui->BtnSaveCancel->setEnabled(false);
-    setRequestControlsEnabled(true);
+    applyConnection();
+}
+
+void orv_FormTmi_K4810::applyConnection()
+{
+    const bool online = !m_device || m_device->isOnline();
+    m_request->setOnline(online);
+    setWindowTitle(online ? m_title : m_title + QStringLiteral(" \u2014 ") + tr("K4810_3085"));
+    if (online) {
+        if (ui->label_Status->text() == tr("K4810_3086"))
+            ui->label_Status->clear();
+    } else {
+        ui->label_Status->setText(tr("K4810_3086"));
+    }
+    restoreControls();
+}
+
+void orv_FormTmi_K4810::applyTimeRule()
+{
+    // One clock for the pages, the files and the date fields: the tracker's,
+    // as its records hold it (UTC). The settings' zone goes into the XML file.
+    QString zone = m_timeZone == 0 ? QStringLiteral("UTC")
+                                   : QStringLiteral("UTC%1%2").arg(m_timeZone > 0 ? QStringLiteral("+") : QStringLiteral("\u2212"))
+                                         .arg(qAbs(m_timeZone));
+    if (m_daylightSaving)
+        zone = tr("K4810_3091").arg(zone);
+    ui->label_TimeZone->setText(tr("K4810_3089"));
+    ui->label_TimeZone->setToolTip(tr("K4810_3090").arg(zone));
 }
 
 void orv_FormTmi_K4810::resetCaptions()
@@ -256,9 +294,12 @@ void orv_FormTmi_K4810::openWithSettings(const QString &settingsFile, bool apply
         readCaptions(settingsFile);
         applyCaptions();
     }
+    applyTimeRule();
     if (!isVisible()) {
         reinitialise();
         show();
+    } else {
+        applyConnection();
     }
     raise();
     activateWindow();
@@ -295,6 +336,8 @@ void orv_FormTmi_K4810::shutDown()
     m_closing = true;
     ui->checkBox_Get_Auto_TMI->setChecked(false);
     stopAutoPoll();
+    // An answer that comes after the window closed is late.
+    m_request->cancel();
     if (m_download->isRunning()) {
         m_download->cancel();
         endDownload();
@@ -333,6 +376,7 @@ void orv_FormTmi_K4810::closeForConnectionChange()
     if (m_taho)
         m_taho->closeForConnectionChange();
     shutDown();
+    m_request->setOnline(!m_device || m_device->isOnline());
 }
 
 void orv_FormTmi_K4810::slot_pressed_BtnHelp()
@@ -358,33 +402,76 @@ void orv_FormTmi_K4810::send(uint32_t msgId, intptr_t p1, intptr_t p2)
     default:
         break;
     }
+    // A detached tracker is asked nothing; the host's own services remain.
+    if (!m_request->isOnline() && msgId != OrvMsg::Help && msgId != OrvMsg::EventName)
+        return;
     if (m_device)
         m_device->send(msgId, p1, p2);
 }
 
-QDateTime orv_FormTmi_K4810::trackerTime(const QDateTime &local) const
+QDateTime orv_FormTmi_K4810::trackerTime(const QDateTime &shown) const
 {
-    // The wall-clock value of the field, as the tracker's clock reads it.
-    QDateTime value(local.date(), local.time(), Qt::UTC);
-    if (m_device)
-        m_device->localToDevice(value, m_timeZone, m_daylightSaving);
-    return value;
+    // The fields show the tracker's clock, as the pages do: the value as it
+    // reads, whatever this computer's zone and the settings' zone.
+    return QDateTime(shown.date(), shown.time(), Qt::UTC);
 }
 
 void orv_FormTmi_K4810::requestPageNumber(quint32 number)
 {
     m_requestNumber = number;
-    send(OrvMsg::ReadPageByNumber, addr(&m_requestNumber), 0);
+    setRequestControlsEnabled(false);
+    if (!m_request->start(TmiRequest::Kind::Page, OrvMsg::ReadPageByNumber, addr(&m_requestNumber), 0))
+        restoreControls();
 }
 
 void orv_FormTmi_K4810::requestPageAt(uint32_t msgId, const QDateTime &local)
 {
     m_requestTime = trackerTime(local);
-    send(msgId, addr(&m_requestTime), 0);
+    setRequestControlsEnabled(false);
+    if (!m_request->start(TmiRequest::Kind::Page, msgId, addr(&m_requestTime), 0)) {
+        m_showFlag = false;
+        restoreControls();
+    }
+}
+
+void orv_FormTmi_K4810::restoreControls()
+{
+    setRequestControlsEnabled(!m_download->isRunning() && !m_balancePending && m_clearState == ClearIdle
+                              && !ui->checkBox_Get_Auto_TMI->isChecked());
+}
+
+void orv_FormTmi_K4810::onRequestEnded(TmiRequest::Kind kind, TmiRequest::End end)
+{
+    switch (kind) {
+    case TmiRequest::Kind::Page:
+        m_showFlag = false; // the next page answers another request
+        break;
+    case TmiRequest::Kind::Clear:
+        m_clearState = ClearIdle;
+        break;
+    case TmiRequest::Kind::BalancePage:
+    case TmiRequest::Kind::Balance:
+        m_balanceTimer->stop();
+        m_balancePending = false;
+        if (m_wait && m_wait->isVisible())
+            m_wait->close();
+        break;
+    default:
+        break;
+    }
+    restoreControls();
+    if (end != TmiRequest::End::Timeout)
+        return;
+    if (kind == TmiRequest::Kind::Balance)
+        tell(tr("K4810_583"), tr("K4810_3088").arg(BalanceTicks * m_balanceTickMs / 1000));
+    else
+        tell(tr("K4810_583"), tr("K4810_3087").arg(m_request->timeout() / 1000));
 }
 
 void orv_FormTmi_K4810::setRequestControlsEnabled(bool enabled)
 {
+    // Nothing is asked of a detached tracker, nor while an answer is awaited.
+    enabled = enabled && m_request->isOnline() && !m_request->isWaiting();
     QWidget *controls[] = {
         ui->BtnGetCurrent,       ui->BtnGetPrev,       ui->BtnGetNext,         ui->BtnShow,
         ui->dateTimeEdit_Show,   ui->BtnO1On,          ui->BtnO1Off,           ui->BtnO2On,
@@ -401,8 +488,9 @@ void orv_FormTmi_K4810::setRequestControlsEnabled(bool enabled)
     ui->widget_Vela2->setControlsEnabled(enabled);
     // Polling keeps its own check box, and the fuel-sensor button, which stops it.
     const bool polling = ui->checkBox_Get_Auto_TMI->isChecked();
-    ui->checkBox_Get_Auto_TMI->setEnabled(enabled || polling);
-    ui->Btn_FuelSensor->setEnabled(enabled || polling);
+    const bool online = m_request->isOnline();
+    ui->checkBox_Get_Auto_TMI->setEnabled(online && (enabled || polling));
+    ui->Btn_FuelSensor->setEnabled(online && (enabled || polling));
 }
 
 quint32 orv_FormTmi_K4810::shownPageNumber() const
@@ -416,7 +504,9 @@ quint32 orv_FormTmi_K4810::shownPageNumber() const
 
 void orv_FormTmi_K4810::slot_pressed_BtnGetCurrent()
 {
-    send(OrvMsg::ReadCurrentPage);
+    setRequestControlsEnabled(false);
+    if (!m_request->start(TmiRequest::Kind::Page, OrvMsg::ReadCurrentPage))
+        restoreControls();
 }
 
 void orv_FormTmi_K4810::slot_pressed_BtnGetPrev()
@@ -480,6 +570,8 @@ void orv_FormTmi_K4810::slot_pressed_Btn_FuelSensor()
 {
     // The fuel-sensor window polls the tracker itself: ours stops first.
     ui->checkBox_Get_Auto_TMI->setChecked(false);
+    if (isDetached())
+        return;
     if (!m_fuelSensor)
         m_fuelSensor = new ORV_FormFuelSensor(m_device, this);
     m_fuelSensor->open(m_objectName, m_device ? m_device->deviceId() : QString());
@@ -487,6 +579,8 @@ void orv_FormTmi_K4810::slot_pressed_Btn_FuelSensor()
 
 void orv_FormTmi_K4810::slot_pressed_Btn_Taho()
 {
+    if (isDetached())
+        return;
     if (!m_taho)
         m_taho = new ORV_FormTaho(m_device, this);
     m_taho->openWindow();
@@ -496,7 +590,9 @@ void orv_FormTmi_K4810::sendTouchMemoryRequest()
 {
     if (m_device)
         m_device->setTmiRouting(1);
-    send(OrvMsg::ReadTouchMemory);
+    setRequestControlsEnabled(false);
+    if (!m_request->start(TmiRequest::Kind::TouchMemory, OrvMsg::ReadTouchMemory))
+        restoreControls();
 }
 
 void orv_FormTmi_K4810::slot_pressed_toolButton_TM()
@@ -506,16 +602,22 @@ void orv_FormTmi_K4810::slot_pressed_toolButton_TM()
 
 void orv_FormTmi_K4810::slot_pressed_toolButton_RFID()
 {
-    send(OrvMsg::ReadRfid);
+    setRequestControlsEnabled(false);
+    if (!m_request->start(TmiRequest::Kind::Rfid, OrvMsg::ReadRfid))
+        restoreControls();
 }
 
 void orv_FormTmi_K4810::onTouchMemoryCode(quint64 code)
 {
+    if (m_request->answer(TmiRequest::Kind::TouchMemory))
+        restoreControls();
     ui->lineEdit_TM->setText(QStringLiteral("%1").arg(code, 12, 16, QLatin1Char('0')).toUpper());
 }
 
 void orv_FormTmi_K4810::onRfid(quint64 code, intptr_t p2)
 {
+    if (m_request->answer(TmiRequest::Kind::Rfid))
+        restoreControls();
     ui->lineEdit_RFID->setText(QString::number(code));
     const qint64 value = qBound(qint64(ui->spinBox_RFID->minimum()), qint64(p2), qint64(ui->spinBox_RFID->maximum()));
     ui->spinBox_RFID->setValue(int(value));
@@ -637,6 +739,8 @@ void orv_FormTmi_K4810::onPage(const uchar *data, int length)
 {
     if (m_download->takeAnswer(data, length))
         return; // a page of the download, or the late answer of a cancelled one
+    if (m_request->answer(TmiRequest::Kind::Page))
+        restoreControls();
     const bool show = m_showFlag;
     m_showFlag = false;
     const Shown shown = showPage(data, length, show ? ShowPrefix : Prefix);
@@ -680,13 +784,14 @@ void orv_FormTmi_K4810::slot_pressed_BtnGetBalance()
         return;
     m_balancePending = true;
     setRequestControlsEnabled(false);
-    send(OrvMsg::ReadPageForBalance);
+    if (!m_request->start(TmiRequest::Kind::BalancePage, OrvMsg::ReadPageForBalance))
+        endBalance();
 }
 
 void orv_FormTmi_K4810::onBalancePage(const uchar *data, int length)
 {
     // Only the page asked for, and only once.
-    if (!m_balancePending || m_balanceTimer->isActive())
+    if (!m_balancePending || !m_request->answer(TmiRequest::Kind::BalancePage))
         return;
     bool ready = false;
     switch (heldRecord(data, length, Prefix)) {
@@ -713,9 +818,14 @@ void orv_FormTmi_K4810::onBalancePage(const uchar *data, int length)
         }
         m_typedUssd = code;
     }
-    if (!m_wait)
+    if (!m_wait) {
         m_wait = new FormWait(this);
+        // Escape, the close button or Cancel ends the wait; the operator's
+        // answer, if it comes later, is not shown.
+        connect(m_wait, &FormWait::cancelRequested, m_request, &TmiRequest::cancel);
+    }
     m_wait->reset();
+    m_wait->setCancelText(tr("K4810_1706"));
     m_wait->setRange(0, BalanceTicks - 1);
     m_wait->setValue(0);
     m_wait->setMessage(tr("K4810_589"));
@@ -728,7 +838,9 @@ void orv_FormTmi_K4810::onBalancePage(const uchar *data, int length)
     m_wait->show();
     m_balanceTimer->start(m_balanceTickMs);
     m_requestText = code;
-    send(OrvMsg::UssdRequest, addr(&m_requestText), 0);
+    // The ticks end the wait; the request has no limit of its own.
+    if (!m_request->start(TmiRequest::Kind::Balance, OrvMsg::UssdRequest, addr(&m_requestText), 0, 0))
+        endBalance();
 }
 
 void orv_FormTmi_K4810::slot_timeout_m_Timer_Balance()
@@ -739,10 +851,12 @@ void orv_FormTmi_K4810::slot_timeout_m_Timer_Balance()
         m_wait->setValue(qMin(m_balanceTick, BalanceTicks - 1));
     }
     if (m_balanceTick >= BalanceTicks) {
-        // No answer in time: the wait ends without a message.
+        // No answer in time: the wait ends, and says so.
         if (m_wait)
             m_wait->close();
+        m_request->cancel();
         endBalance();
+        tell(tr("K4810_583"), tr("K4810_3088").arg(BalanceTicks * m_balanceTickMs / 1000));
         return;
     }
     m_balanceTimer->start(m_balanceTickMs);
@@ -750,6 +864,9 @@ void orv_FormTmi_K4810::slot_timeout_m_Timer_Balance()
 
 void orv_FormTmi_K4810::onBalanceAnswer(const QString &text)
 {
+    // The answer of a wait that ended (cancelled, timed out, closed) is late.
+    if (!m_request->answer(TmiRequest::Kind::Balance))
+        return;
     m_balanceTimer->stop();
     if (m_wait && m_wait->isVisible())
         m_wait->close();
@@ -762,7 +879,7 @@ void orv_FormTmi_K4810::endBalance()
 {
     m_balanceTimer->stop();
     m_balancePending = false;
-    setRequestControlsEnabled(!m_download->isRunning() && m_clearState == ClearIdle);
+    restoreControls();
 }
 
 // ---------------------------------------------------------------------------
@@ -783,26 +900,29 @@ void orv_FormTmi_K4810::slot_pressed_BtnClear()
         return;
     setRequestControlsEnabled(false);
     m_clearState = ClearIdle + server;
-    send(OrvMsg::ClearBuffer, server, 0);
+    if (!m_request->start(TmiRequest::Kind::Clear, OrvMsg::ClearBuffer, server, 0)) {
+        m_clearState = ClearIdle;
+        restoreControls();
+    }
 }
 
 void orv_FormTmi_K4810::onClearAnswer(const uchar *data, int length)
 {
-    if (m_clearState == ClearIdle)
+    if (m_clearState == ClearIdle || !m_request->answer(TmiRequest::Kind::Clear))
         return;
     showPage(data, length, Prefix);
-    if (m_clearState == ClearServer1 && ui->checkBox_Server2->isChecked()) {
-        m_clearState = ClearServer2;
-        send(OrvMsg::ClearBuffer, 2, 0);
-        return;
-    }
-    if (m_clearState == ClearServer2 && ui->checkBox_Server3->isChecked()) {
-        m_clearState = ClearServer3;
-        send(OrvMsg::ClearBuffer, 3, 0);
-        return;
+    int next = 0;
+    if (m_clearState == ClearServer1 && ui->checkBox_Server2->isChecked())
+        next = 2;
+    else if (m_clearState == ClearServer2 && ui->checkBox_Server3->isChecked())
+        next = 3;
+    if (next) {
+        m_clearState = ClearIdle + next;
+        if (m_request->start(TmiRequest::Kind::Clear, OrvMsg::ClearBuffer, next, 0))
+            return;
     }
     m_clearState = ClearIdle;
-    setRequestControlsEnabled(true);
+    restoreControls();
 }
 
 // ---------------------------------------------------------------------------
@@ -1015,7 +1135,7 @@ void orv_FormTmi_K4810::endDownload()
     ui->label_Status->clear();
     ui->progressBar->setValue(ui->progressBar->minimum());
     ui->BtnSaveCancel->setEnabled(false);
-    setRequestControlsEnabled(true);
+    restoreControls();
 }
 
 void orv_FormTmi_K4810::slot_pressed_BtnSaveCancel()

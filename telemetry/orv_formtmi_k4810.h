@@ -4,6 +4,7 @@
 #include "telemetry/f8record.h"
 #include "telemetry/tmidownload.h"
 #include "telemetry/tmiexport.h"
+#include "telemetry/tmirequest.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -107,6 +108,10 @@ public:
     // The number of the page shown, as Previous and Next use it.
     quint32 shownPageNumber() const;
     FormWait *waitDialog() const { return m_wait; }
+    // The request waiting for its answer (pages, balance, clearing, keys).
+    TmiRequest *request() const { return m_request; }
+    // Opened while no tracker is attached: requests are off and the window says so.
+    bool isDetached() const { return !m_request->isOnline(); }
     // The fuel-sensor calibration window, once the fuel button made it.
     ORV_FormFuelSensor *fuelSensorWindow() const { return m_fuelSensor; }
     ORV_FormSetRun *setRunWindow() const { return m_setRun; }
@@ -183,6 +188,11 @@ private:
     void requestPageAt(uint32_t msgId, const QDateTime &local);
     QDateTime trackerTime(const QDateTime &local) const;
     void setRequestControlsEnabled(bool enabled);
+    // The request controls as the running work leaves them.
+    void restoreControls();
+    void applyConnection();
+    void applyTimeRule();
+    void onRequestEnded(TmiRequest::Kind kind, TmiRequest::End end);
     void stopAutoPoll();
     void sendTouchMemoryRequest();
 
@@ -213,6 +223,9 @@ private:
     QMenu *m_saveMenu = nullptr;
     std::vector<QAction *> m_menuActions; // the outputs of the menu
     std::vector<QLabel *> m_f8Labels; // value labels of the F8 view, in F8 field order
+
+    TmiRequest *m_request = nullptr;
+    QString m_title;
 
     // Download.
     TmiDownload *m_download = nullptr;

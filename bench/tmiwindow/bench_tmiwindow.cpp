@@ -172,6 +172,11 @@ int downloadThroughTheWindow(int pages, const QString &suffix, const QString &fo
     }
     ORV_Device_K4810 device(QStringLiteral("K-4810"), 2, 7, 3, 6);
     device.initialize(hostCallback);
+    {
+        // The tracker is attached: the telemetry window asks nothing of a detached one.
+        const QString model = QStringLiteral("K-4810"), id = QStringLiteral("861230041234567");
+        device.receive(device.handle(), OrvMsg::TrackerAttached, reinterpret_cast<intptr_t>(&model), reinterpret_cast<intptr_t>(&id));
+    }
     g_host.device = &device;
     const QString noSettings;
     device.receive(device.handle(), OrvMsg::OpenTelemetry, reinterpret_cast<intptr_t>(&noSettings), 0);

@@ -90,8 +90,8 @@ int32_t host(uint32_t, uint32_t msgId, intptr_t p1, intptr_t p2)
 
 QDateTime wallClock(uint32_t seconds)
 {
-    const QDateTime utc = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
-    return QDateTime(utc.date(), utc.time());
+    // The window's fields show the tracker's clock (UTC) on any machine.
+    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
 }
 
 void click(QWidget *widget, const QPoint &at)
@@ -161,6 +161,11 @@ void tst_TmiAnalysisWindows::init()
     m_device = std::make_unique<ORV_Device_K4810>(QStringLiteral("K-4810"), 2, 7, 3, 6);
     g_device = m_device.get();
     m_device->initialize(host);
+    {
+        // The tracker is attached: the telemetry window asks nothing of a detached one.
+        const QString model = QStringLiteral("K-4810"), id = QStringLiteral("861230041234567");
+        (*m_device).receive((*m_device).handle(), OrvMsg::TrackerAttached, reinterpret_cast<intptr_t>(&model), reinterpret_cast<intptr_t>(&id));
+    }
 }
 
 void tst_TmiAnalysisWindows::cleanup()

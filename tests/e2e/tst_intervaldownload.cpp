@@ -44,8 +44,8 @@ constexpr int kLast = 1050;
 
 QDateTime wallClock(uint32_t seconds)
 {
-    const QDateTime utc = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
-    return QDateTime(utc.date(), utc.time());
+    // The window's fields show the tracker's clock (UTC) on any machine.
+    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
 }
 
 // What a view shows for a coordinate, from the raw value: degrees, and

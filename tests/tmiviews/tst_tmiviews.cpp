@@ -153,6 +153,11 @@ void tst_TmiViews::init()
     m_messages.clear();
     m_device = std::make_unique<ORV_Device_K4810>(QStringLiteral("K-4810"), 2, 7, 3, 6);
     m_device->initialize(host);
+    {
+        // The tracker is attached: the telemetry window asks nothing of a detached one.
+        const QString model = QStringLiteral("K-4810"), id = QStringLiteral("861230041234567");
+        (*m_device).receive((*m_device).handle(), OrvMsg::TrackerAttached, reinterpret_cast<intptr_t>(&model), reinterpret_cast<intptr_t>(&id));
+    }
 }
 
 void tst_TmiViews::cleanup()

@@ -21,8 +21,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QToolButton>
+#include <QMenu>
 #include <QTimer>
 
+#include <ctime>
 #include <functional>
 #include <map>
 #include <vector>
@@ -262,6 +265,13 @@ private slots:
     void unansweredRequestIsReported();
     void afterCancelTheNextPageIsShown();
     void closingEndsTheDownload();
+    void oneClockForFieldsPagesAndFiles_data();
+    void oneClockForFieldsPagesAndFiles();
+    void detachedWindowAsksNothing_data();
+    void detachedWindowAsksNothing();
+    void unansweredRequestGivesTheControlsBack_data();
+    void unansweredRequestGivesTheControlsBack();
+    void cancelledBalanceWaitIgnoresTheLateAnswer();
 
 private:
     std::unique_ptr<ORV_Device_K4810> m_device;
@@ -295,12 +305,29 @@ private:
         return w;
     }
     void press(const char *name) { emit widget<QAbstractButton>(name)->pressed(); }
+    void attach()
+    {
+        const QString model = QStringLiteral("K-4810");
+        const QString id = QStringLiteral("861230041234567");
+        deliver(OrvMsg::TrackerAttached, addr(&model), addr(&id));
+    }
+    // Ticks server 1 and leaves a USSD code in the settings, so that every
+    // request button has something to ask.
+    void prepareEveryRequest()
+    {
+        const QString settings = m_dir.filePath(QStringLiteral("ussd.xml"));
+        QVERIFY(TestFiles::write(settings, settingsFile("\t<SYSTEM page=\"SYSTEM\">\n\t\t<balanceRequestUSSD>*100#"
+                                                        "</balanceRequestUSSD>\n\t</SYSTEM>\n")));
+        open(settings);
+        widget<QCheckBox>("checkBox_Server1")->setChecked(true);
+    }
     QString label(const char *name) const { return widget<QLabel>(name)->text(); }
     QWidget *shownView() const { return widget<QStackedWidget>("stackedWidget")->currentWidget(); }
     void setInterval(const QDateTime &first, const QDateTime &last)
     {
-        widget<QDateTimeEdit>("dateTimeEdit_First")->setDateTime(first);
-        widget<QDateTimeEdit>("dateTimeEdit_Last")->setDateTime(last);
+        // The fields hold the tracker's clock: the times as they read.
+        widget<QDateTimeEdit>("dateTimeEdit_First")->setDateTime(QDateTime(first.date(), first.time(), Qt::UTC));
+        widget<QDateTimeEdit>("dateTimeEdit_Last")->setDateTime(QDateTime(last.date(), last.time(), Qt::UTC));
     }
     // Runs a download of the stored pages between the two times into a
     // table and returns the page numbers of its rows.
@@ -319,6 +346,7 @@ void tst_TmiWindow::init()
     m_asked = 0;
     m_device = std::make_unique<ORV_Device_K4810>(QStringLiteral("K-4810"), 2, 7, 3, 6);
     m_device->initialize(host);
+    attach();
     m_tracker = Tracker();
     m_tracker.device = m_device.get();
     g_answer = [this](const Request &r) { m_tracker.answer(r); };
@@ -342,6 +370,8 @@ void tst_TmiWindow::cleanup()
 {
     g_answer = nullptr;
     m_device.reset();
+    qunsetenv("TZ");
+    tzset();
 }
 
 void tst_TmiWindow::requestButtons_data()
@@ -485,6 +515,7 @@ void tst_TmiWindow::previousAndNext()
     if (!shown.isEmpty())
         deliverPage(shown);
     press("BtnGetPrev");
+    m_window->request()->cancel(); // no tracker answers here
     press("BtnGetNext");
     const auto requests = requestsOf(OrvMsg::ReadPageByNumber);
     QCOMPARE(requests.size(), size_t(2));
@@ -498,14 +529,13 @@ void tst_TmiWindow::showReadsTheLongPrefixOnce_data()
     QTest::addColumn<bool>("daylightSaving");
     QTest::addColumn<QDateTime>("chosen");
     QTest::addColumn<qint64>("trackerSeconds");
-    // Zone +3: the tracker's clock is three hours behind the field.
-    QTest::newRow("winter, later") << false << true << QDateTime(QDate(2024, 1, 15), QTime(16, 5, 0))
+    // Zone +3 in the settings: the field is the tracker's clock all the same
+    // (the zone and daylight saving rule of oneClockForFieldsPagesAndFiles).
+    QTest::newRow("winter, later") << false << true << QDateTime(QDate(2024, 1, 15), QTime(13, 5, 0), Qt::UTC)
                                    << QDateTime(QDate(2024, 1, 15), QTime(13, 5, 0), Qt::UTC).toSecsSinceEpoch();
     QTest::newRow("summer with daylight saving, inside send")
-        << true << true << QDateTime(QDate(2024, 7, 1), QTime(16, 0, 0))
+        << true << true << QDateTime(QDate(2024, 7, 1), QTime(12, 0, 0), Qt::UTC)
         << QDateTime(QDate(2024, 7, 1), QTime(12, 0, 0), Qt::UTC).toSecsSinceEpoch();
-    QTest::newRow("summer without") << false << false << QDateTime(QDate(2024, 7, 1), QTime(16, 0, 0))
-                                    << QDateTime(QDate(2024, 7, 1), QTime(13, 0, 0), Qt::UTC).toSecsSinceEpoch();
 }
 
 void tst_TmiWindow::showReadsTheLongPrefixOnce()
@@ -687,7 +717,11 @@ void tst_TmiWindow::balanceWaitsElevenTicks()
     QCOMPARE(wait->current(), QStringLiteral("11 K4810_582"));
     QVERIFY(!wait->isVisible());
     QVERIFY(widget("BtnGetBalance")->isEnabled());
-    QVERIFY(m_messages.isEmpty()); // no answer in time: no message
+    // No answer in time: the wait ends and says so; a late answer is dropped.
+    QCOMPARE(m_messages, QStringList{QStringLiteral("K4810_583|K4810_3088")});
+    const QString late = QStringLiteral("Balance 1.00");
+    deliver(OrvMsg::BalanceAnswer, addr(&late));
+    QCOMPARE(m_messages.size(), 1);
 }
 
 void tst_TmiWindow::balanceAnswerEndsTheWait()
@@ -1152,6 +1186,218 @@ void tst_TmiWindow::closingEndsTheDownload()
     QVERIFY(widget("BtnSaveToFile")->isEnabled());
     QTest::qWait(20);
     QVERIFY(!QFileInfo::exists(m_chosenFile));
+}
+
+void tst_TmiWindow::oneClockForFieldsPagesAndFiles_data()
+{
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<bool>("daylightSaving");
+    QTest::addColumn<QByteArray>("machineZone");
+    QTest::addColumn<QDateTime>("at"); // the tracker's clock
+    QTest::newRow("zone 3, UTC machine, winter") << 3 << false << QByteArray("UTC")
+                                                 << QDateTime(QDate(2024, 1, 15), QTime(12, 43, 0), Qt::UTC);
+    QTest::newRow("zone 3 with summer time, Moscow machine, summer")
+        << 3 << true << QByteArray("Europe/Moscow") << QDateTime(QDate(2024, 7, 1), QTime(0, 30, 0), Qt::UTC);
+    QTest::newRow("zone -5 with summer time, New York machine, its missing hour")
+        << -5 << true << QByteArray("America/New_York") << QDateTime(QDate(2024, 3, 10), QTime(2, 30, 0), Qt::UTC);
+    QTest::newRow("zone 0 with summer time, Berlin machine, its repeated hour")
+        << 0 << true << QByteArray("Europe/Berlin") << QDateTime(QDate(2024, 10, 27), QTime(2, 30, 0), Qt::UTC);
+    QTest::newRow("zone 10, Sydney machine") << 10 << false << QByteArray("Australia/Sydney")
+                                             << QDateTime(QDate(2024, 4, 7), QTime(2, 30, 0), Qt::UTC);
+}
+
+void tst_TmiWindow::oneClockForFieldsPagesAndFiles()
+{
+    QFETCH(int, zone);
+    QFETCH(bool, daylightSaving);
+    QFETCH(QByteArray, machineZone);
+    QFETCH(QDateTime, at);
+    qputenv("TZ", machineZone);
+    tzset();
+    const QString settings = m_dir.filePath(QStringLiteral("zone.xml"));
+    QVERIFY(TestFiles::write(settings, settingsFile(QByteArray("\t<SYSTEM page=\"SYSTEM\">\n\t\t<timeZone>")
+                                                    + QByteArray::number(zone) + "</timeZone>\n\t\t<allowDecretTime>"
+                                                    + (daylightSaving ? "1" : "0") + "</allowDecretTime>\n\t</SYSTEM>\n")));
+    m_window->close();
+    open(settings);
+    QCOMPARE(m_window->timeZone(), zone);
+    // The window names its clock, and the settings' zone beside it.
+    QVERIFY(!label("label_TimeZone").isEmpty());
+    QVERIFY2(widget("label_TimeZone")->toolTip().startsWith(QStringLiteral("K4810_3090")),
+             qPrintable(widget("label_TimeZone")->toolTip()));
+
+    // The fields start at today 00:00 and now, on the tracker's clock.
+    auto shown = [this](const char *name) {
+        const QDateTimeEdit *edit = widget<QDateTimeEdit>(name);
+        return QDateTime(edit->date(), edit->time(), Qt::UTC);
+    };
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    QVERIFY(qAbs(shown("dateTimeEdit_Last").secsTo(now)) < 60);
+    QCOMPARE(shown("dateTimeEdit_First"), QDateTime(shown("dateTimeEdit_Last").date(), QTime(0, 0), Qt::UTC));
+
+    // Pages every 30 s up to `at`: an interval ending at `at` ends at the
+    // page the page view shows at `at`, and the file says the same time.
+    const quint32 end = quint32(at.toSecsSinceEpoch());
+    m_tracker.store(TestPages::route(21, end - 600, 100));
+    const QDateTime first = at.addSecs(-300);
+    widget<QDateTimeEdit>("dateTimeEdit_First")->setDateTime(first);
+    widget<QDateTimeEdit>("dateTimeEdit_Last")->setDateTime(at);
+    QCOMPARE(shown("dateTimeEdit_First"), first);
+    QCOMPARE(shown("dateTimeEdit_Last"), at);
+    m_chosenFile = m_dir.filePath(QStringLiteral("clock.csv"));
+    press("BtnSaveToExcel");
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->downloadState(), TmiDownload::State::Idle, 10000);
+    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+    QCOMPARE(requestsOf(OrvMsg::StartInterval).at(0).seconds, first.toSecsSinceEpoch());
+    QCOMPARE(requestsOf(OrvMsg::ReadPageAtTime).at(0).seconds, at.toSecsSinceEpoch());
+    const QList<quint32> numbers = downloadNumbers(m_chosenFile);
+    QCOMPARE(numbers.size(), 11);
+    QCOMPARE(numbers.last(), 120u);
+    const QByteArray stamp = at.toString(QStringLiteral("hh:mm:ss dd.MM.yyyy")).toLatin1();
+    QVERIFY2(TestFiles::read(m_chosenFile).split('\n').at(11).contains(stamp), stamp.constData());
+
+    press("BtnGetCurrent");
+    QTRY_COMPARE(label("label_F8_NumPage"), QStringLiteral("120"));
+    QCOMPARE(label("label_F8_Time"), QString::fromLatin1(stamp));
+    // Show at the same field value reads the same page.
+    widget<QDateTimeEdit>("dateTimeEdit_Show")->setDateTime(at);
+    press("BtnShow");
+    QCOMPARE(requestsOf(OrvMsg::ReadPageAtTime).back().seconds, at.toSecsSinceEpoch());
+}
+
+void tst_TmiWindow::detachedWindowAsksNothing_data()
+{
+    QTest::addColumn<QString>("control");
+    for (const char *name : {"BtnGetCurrent", "BtnGetPrev", "BtnGetNext", "BtnShow", "BtnO1On", "BtnO1Off", "BtnO2On",
+                             "BtnO2Off", "BtnSet_Guard", "BtnSet_NoGuard", "BtnRun", "BtnGetBalance", "BtnSaveToFile",
+                             "BtnSaveToExcel", "BtnSaveFileToServer", "toolButton_SaveMore", "BtnClear", "Btn_Taho",
+                             "Btn_FuelSensor", "toolButton_TM", "toolButton_RFID", "checkBox_Get_Auto_TMI"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void tst_TmiWindow::detachedWindowAsksNothing()
+{
+    QFETCH(QString, control);
+    prepareEveryRequest();
+    m_tracker.store(TestPages::route(5, 1705323900, 1));
+    QVERIFY(widget(control.toLatin1())->isEnabled());
+    // The host opens the window while no tracker is attached.
+    deliver(OrvMsg::TrackerDetached);
+    QVERIFY(!m_window->isVisible());
+    open();
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_window->isDetached());
+    QVERIFY(m_window->windowTitle().endsWith(QStringLiteral("K4810_3085")));
+    QCOMPARE(label("label_Status"), QStringLiteral("K4810_3086"));
+    QWidget *w = widget(control.toLatin1());
+    QVERIFY(!w->isEnabled());
+    g_requests.clear();
+    // (The menu button only opens its menu, whose entries are disabled.)
+    auto *menuButton = qobject_cast<QToolButton *>(w);
+    if (auto *button = qobject_cast<QAbstractButton *>(w); button && !(menuButton && menuButton->menu()))
+        emit button->pressed();
+    if (menuButton && menuButton->menu()) {
+        for (QAction *action : menuButton->menu()->actions()) {
+            QVERIFY(!action->isEnabled());
+            action->trigger();
+        }
+    }
+    QCoreApplication::processEvents();
+    QVERIFY2(g_requests.empty(), qPrintable(QString::number(g_requests.front().msgId)));
+    // Attached again, the window opens with its requests back.
+    attach();
+    open();
+    QVERIFY(!m_window->isDetached());
+    QVERIFY(widget(control.toLatin1())->isEnabled());
+    QVERIFY(label("label_Status").isEmpty());
+    QVERIFY(!m_window->windowTitle().contains(QStringLiteral("K4810_3085")));
+}
+
+void tst_TmiWindow::unansweredRequestGivesTheControlsBack_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<uint32_t>("request");
+    QTest::addColumn<uint32_t>("lateAnswer");
+    QTest::newRow("current") << QStringLiteral("BtnGetCurrent") << uint32_t(OrvMsg::ReadCurrentPage)
+                             << uint32_t(OrvMsg::TelemetryPage);
+    QTest::newRow("previous") << QStringLiteral("BtnGetPrev") << uint32_t(OrvMsg::ReadPageByNumber)
+                              << uint32_t(OrvMsg::TelemetryPage);
+    QTest::newRow("next") << QStringLiteral("BtnGetNext") << uint32_t(OrvMsg::ReadPageByNumber)
+                          << uint32_t(OrvMsg::TelemetryPage);
+    QTest::newRow("show") << QStringLiteral("BtnShow") << uint32_t(OrvMsg::ReadPageAtTime)
+                          << uint32_t(OrvMsg::TelemetryPage);
+    QTest::newRow("balance page") << QStringLiteral("BtnGetBalance") << uint32_t(OrvMsg::ReadPageForBalance)
+                                  << uint32_t(OrvMsg::BalancePage);
+    QTest::newRow("clear") << QStringLiteral("BtnClear") << uint32_t(OrvMsg::ClearBuffer)
+                           << uint32_t(OrvMsg::ClearBufferAnswer);
+    QTest::newRow("touch memory") << QStringLiteral("toolButton_TM") << uint32_t(OrvMsg::ReadTouchMemory)
+                                  << uint32_t(OrvMsg::TouchMemoryCode);
+    QTest::newRow("RFID") << QStringLiteral("toolButton_RFID") << uint32_t(OrvMsg::ReadRfid)
+                          << uint32_t(OrvMsg::RfidCode);
+}
+
+void tst_TmiWindow::unansweredRequestGivesTheControlsBack()
+{
+    QFETCH(QString, button);
+    QFETCH(uint32_t, request);
+    QFETCH(uint32_t, lateAnswer);
+    prepareEveryRequest();
+    g_answer = nullptr; // the tracker never answers
+    m_window->request()->setTimeout(50);
+    press(button.toLatin1());
+    QCOMPARE(requestIds(), QList<uint32_t>{request});
+    // While the answer is awaited nothing else is asked.
+    QVERIFY(!widget("BtnGetCurrent")->isEnabled());
+    QVERIFY(!widget(button.toLatin1())->isEnabled());
+    QTRY_COMPARE(m_messages, QStringList{QStringLiteral("K4810_583|K4810_3087")});
+    QVERIFY(widget(button.toLatin1())->isEnabled());
+    QVERIFY(widget("BtnGetCurrent")->isEnabled());
+    QVERIFY(!m_window->showFlag());
+    QCOMPARE(m_window->clearState(), int(orv_FormTmi_K4810::ClearIdle));
+
+    // The answer that comes after the limit starts nothing: no USSD request,
+    // no further clearing step, no message.
+    const QByteArray page = TestPages::payload(TestPages::record(TestPages::route(1, 1705323900, 42).front()), 3);
+    const quint64 code = 0x1234;
+    if (lateAnswer == OrvMsg::TouchMemoryCode || lateAnswer == OrvMsg::RfidCode)
+        deliver(lateAnswer, addr(&code), 1);
+    else
+        deliverPage(page, lateAnswer);
+    QCoreApplication::processEvents();
+    QCOMPARE(requestIds(), QList<uint32_t>{request});
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(widget("BtnGetCurrent")->isEnabled());
+}
+
+void tst_TmiWindow::cancelledBalanceWaitIgnoresTheLateAnswer()
+{
+    const QString settings = m_dir.filePath(QStringLiteral("ussd.xml"));
+    QVERIFY(TestFiles::write(settings, settingsFile("\t<SYSTEM page=\"SYSTEM\">\n\t\t<balanceRequestUSSD>*100#"
+                                                    "</balanceRequestUSSD>\n\t</SYSTEM>\n")));
+    open(settings);
+    m_tracker.store(TestPages::route(1, 1705323900, 1));
+    m_window->setBalanceTickInterval(60000);
+    press("BtnGetBalance");
+    QTRY_COMPARE(requestsOf(OrvMsg::UssdRequest).size(), size_t(1));
+    FormWait *wait = m_window->waitDialog();
+    QVERIFY(wait && wait->isVisible());
+    QVERIFY(wait->isCancelable());
+    // Escape on the wait window ends the wait ...
+    QTest::keyClick(wait, Qt::Key_Escape);
+    QVERIFY(!wait->isVisible());
+    QVERIFY(!m_window->isBalanceWaiting());
+    QVERIFY(widget("BtnGetBalance")->isEnabled());
+    // ... and the operator's answer that comes later is not shown.
+    const QString late = QStringLiteral("Balance 12.50");
+    deliver(OrvMsg::BalanceAnswer, addr(&late));
+    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+    // A new request waits for its own answer and shows it.
+    press("BtnGetBalance");
+    QTRY_COMPARE(requestsOf(OrvMsg::UssdRequest).size(), size_t(2));
+    QVERIFY(wait->isVisible());
+    deliver(OrvMsg::BalanceAnswer, addr(&late));
+    QCOMPARE(m_messages, QStringList{QStringLiteral("K4810_596|Balance 12.50")});
+    QVERIFY(!wait->isVisible());
 }
 
 QTEST_MAIN(tst_TmiWindow)
