@@ -8,7 +8,9 @@ extern const SettingsSectionRows kTrackSection;
 extern const SettingsSectionRows kSystemSection;
 extern const SettingsSectionRows kTempSensorsSection;
 extern const SettingsSectionRows kSensorsSection;
+extern const SettingsSectionRows kAccelerometerSection;
 extern const SettingsSectionRows kOutputLinesSection;
+extern const SettingsSectionRows kTmKeysSection;
 extern const SettingsSectionRows kGuardProfilesSection;
 
 namespace {
@@ -20,7 +22,9 @@ const SettingsSectionRows *const kSections[] = {
     &kSystemSection,
     &kTempSensorsSection,
     &kSensorsSection,
+    &kAccelerometerSection,
     &kOutputLinesSection,
+    &kTmKeysSection,
     &kGuardProfilesSection,
 };
 

@@ -2,7 +2,9 @@
 
 #include "core/orvmessages.h"
 #include "settings/editor/orv_formxml_k4810.h"
+#include "settings/pages/orv_formaccelerometer.h"
 #include "settings/pages/orv_forminfo.h"
+#include "settings/pages/orv_formtm.h"
 
 #include <QCoreApplication>
 
@@ -28,11 +30,12 @@ const QList<SettingsPageInfo> kPages = {
     {E::PageTempSensors, "ORV_FormTempSensors", "TEMP_SENSORS", "K4810_270", nullptr, "k-4810p7.html"},
     {E::PageSensors, "ORV_FormSensors", "SENSORS", "K4810_290", nullptr, "k-4810p8.html", nullptr,
      OrvMsg::SensorsPoll, {OrvMsg::FuelLevelAnswer, OrvMsg::StateAnswer}, true},
-    {E::PageAccelerometer, "ORV_FormAccelerometer", "ACCELEROMETER", "K4810_340", nullptr, "k-4810p9.html", nullptr,
+    {E::PageAccelerometer, "ORV_FormAccelerometer", "ACCELEROMETER", "K4810_340", nullptr, "k-4810p9.html",
+     &createPage<ORV_FormAccelerometer>,
      OrvMsg::AccelState, {OrvMsg::StateAnswer, OrvMsg::AccelAnswer, OrvMsg::AccelStateAnswer}, true},
     {E::PageOutputLines, "ORV_FormOutputLines", "OUTPUT_LINES", "K4810_360", nullptr, "k-4810p10.html"},
     {E::PagePhones, "ORV_FormPhones", "PHONES", "K4810_420", nullptr, "k-4810p11.html"},
-    {E::PageTM, "ORV_FormTM", "TM_KEYS", "K4810_1242", nullptr, "k-4810p12.html"},
+    {E::PageTM, "ORV_FormTM", "TM_KEYS", "K4810_1242", nullptr, "k-4810p12.html", &createPage<ORV_FormTM>},
     {E::PageGuard, "ORV_FormGuard", "GUARD_PROFILES", "K4810_1333", nullptr, "k-4810p13.html"},
     {E::PageEcoDrive, "ORV_FormEcoDrive", "ECODRIVE", "K4810_1427", nullptr, "k-4810p14.html"},
     {E::PageBluetooth, "ORV_FormBluetooth", "BLUETOOTH", nullptr, "Bluetooth", "k-4810p15.html"},
