@@ -111,7 +111,8 @@ enum : uint32_t {
     DeadZoneRequest = 2123,      // int -> 2124
     DeadZoneValue = 2125,        // &value -> 2126
     AccelCalibrationStep = 2127, // &two bytes -> 2128
-    BluetoothRequest = 2129,
+    BluetoothRequest = 2129,     // cancels the search
+    BluetoothCancel = 2129,
     BluetoothSearch = 2130,      // -> 2131
 };
 

@@ -107,8 +107,8 @@ constexpr MessageInfo kMessages[] = {
     {2123, D::ToHost, K::Int, 0, F::Hex, false, "Dead-zone request 2123"},
     {2125, D::ToHost, K::ValueUnsized, 0, F::Hex, false, "Dead-zone value"},
     {2127, D::ToHost, K::Value, 2, F::Hex, false, "Accelerometer command"},
-    {2129, D::ToHost, K::None, 0, F::Hex, false, "Bluetooth search"},
-    {2130, D::ToHost, K::None, 0, F::Hex, false, "Bluetooth request"},
+    {2129, D::ToHost, K::None, 0, F::Hex, false, "Bluetooth search cancel"},
+    {2130, D::ToHost, K::None, 0, F::Hex, false, "Bluetooth search"},
 };
 
 bool lessThan(const MessageInfo &a, Direction direction, uint32_t id)

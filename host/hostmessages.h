@@ -172,8 +172,8 @@ enum ToHost : uint32_t {
     DeadZoneRequest2123 = 2123,
     DeadZoneValue = 2125,
     AccelerometerCommand = 2127,
-    BluetoothSearch = 2129,
-    BluetoothRequest = 2130
+    BluetoothSearchCancel = 2129,
+    BluetoothSearch = 2130
 };
 
 } // namespace HostMessages

@@ -1,11 +1,13 @@
 #include "host/trackerdialog.h"
 
+#include "host/simulator/services/accessories/accessoriesservice.h"
 #include "host/simulator/services/fuel/fuelservice.h"
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/services/telemetry/telemetryservice.h"
 #include "host/simulator/simulatedtracker.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QSpinBox>
 
 #include <QDialogButtonBox>
@@ -27,6 +29,8 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
     , m_fuelPouring(new QCheckBox(tr("Fuel is poured in while the fuel sensors are read (calibration)"), this))
     , m_fuelMalformed(new QCheckBox(tr("Malformed fuel-sensor answers"), this))
     , m_allFields(new QCheckBox(tr("Every field of the second generation (all-fields mask)"), this))
+    , m_oneWire(new QComboBox(this))
+    , m_bluetoothSearch(new QComboBox(this))
 {
     setWindowTitle(tr("Simulated tracker"));
     m_capabilities->setValidator(
@@ -68,8 +72,25 @@ TrackerDialog::TrackerDialog(SimulatedTracker &tracker, QWidget *parent)
         m_fuelPouring->setChecked(fuel->pouring());
         m_fuelMalformed->setChecked(fuel->malformed());
     }
+    // Item data: TelemetryService::OneWireDevice.
+    m_oneWire->addItem(tr("The touch-memory key"), int(TelemetryService::OneWireDevice::TouchMemoryKey));
+    m_oneWire->addItem(tr("Temperature sensors, one after the other"),
+                       int(TelemetryService::OneWireDevice::TemperatureSensors));
+    m_oneWire->addItem(tr("The key and the sensors in turn"), int(TelemetryService::OneWireDevice::Alternating));
+    m_oneWire->setToolTip(tr("What a read of the one-wire reader returns: the touch-memory key, or the codes of "
+                             "four temperature sensors (family 28)"));
+    if (auto *telemetry = tracker.service<TelemetryService>())
+        m_oneWire->setCurrentIndex(m_oneWire->findData(int(telemetry->oneWireDevice())));
+    form->addRow(tr("One-wire reader:"), m_oneWire);
     form->addRow(QString(), m_fuelPouring);
     form->addRow(QString(), m_fuelMalformed);
+    m_bluetoothSearch->addItem(tr("finds the devices in range"), int(AccessoriesService::SearchOutcome::Found));
+    m_bluetoothSearch->addItem(tr("finds nothing"), int(AccessoriesService::SearchOutcome::Nothing));
+    m_bluetoothSearch->addItem(tr("fails after the first device"), int(AccessoriesService::SearchOutcome::Fails));
+    m_bluetoothSearch->addItem(tr("never reports its end"), int(AccessoriesService::SearchOutcome::Silent));
+    if (auto *accessories = tracker.service<AccessoriesService>())
+        m_bluetoothSearch->setCurrentIndex(m_bluetoothSearch->findData(int(accessories->searchOutcome())));
+    form->addRow(tr("Bluetooth search:"), m_bluetoothSearch);
     auto *note = new QLabel(tr("An attached tracker is attached again so that the plug-in sees the new values."), this);
     note->setWordWrap(true);
     form->addRow(note);
@@ -95,6 +116,9 @@ bool TrackerDialog::apply()
             telemetry->setTrip(m_pages->value());
         telemetry->setSecondGeneration(m_secondGeneration->isChecked());
         telemetry->setAllFields(m_allFields->isChecked());
+        const auto oneWire = TelemetryService::OneWireDevice(m_oneWire->currentData().toInt());
+        if (oneWire != telemetry->oneWireDevice())
+            telemetry->setOneWireDevice(oneWire);
     }
     if (auto *settings = m_tracker.service<SettingsService>())
         settings->setRepeatEvery(m_repeatEvery->value());
@@ -102,5 +126,7 @@ bool TrackerDialog::apply()
         fuel->setPouring(m_fuelPouring->isChecked());
         fuel->setMalformed(m_fuelMalformed->isChecked());
     }
+    if (auto *accessories = m_tracker.service<AccessoriesService>())
+        accessories->setSearchOutcome(AccessoriesService::SearchOutcome(m_bluetoothSearch->currentData().toInt()));
     return changed;
 }

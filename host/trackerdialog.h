@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QSpinBox;
 class SimulatedTracker;
@@ -31,6 +32,8 @@ private:
     QCheckBox *m_fuelPouring;
     QCheckBox *m_fuelMalformed;
     QCheckBox *m_allFields;
+    QComboBox *m_oneWire;
+    QComboBox *m_bluetoothSearch;
 };
 
 #endif // TRACKERDIALOG_H

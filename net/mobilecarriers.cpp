@@ -20,7 +20,23 @@ const MobileCarriers::AccessPoint kTable[] = {
     {"Tinkoff Mobile", kInternet, "m.tinkoff",            "",         "",         false},
 };
 
+// The carriers' published balance requests.
+const MobileCarriers::BalanceRequest kBalance[] = {
+    {"MTS", "*100#"},
+    {"Beeline", "*102#"},
+    {"MegaFon", "*100#"},
+    {"Tele2", "*105#"},
+    {"Yota", "*100#"},
+    {"Motiv", "*102#"},
+    {"Tinkoff Mobile", "*100#"},
+};
+
 } // namespace
+
+QList<MobileCarriers::BalanceRequest> MobileCarriers::balanceRequests()
+{
+    return QList<BalanceRequest>(std::begin(kBalance), std::end(kBalance));
+}
 
 QList<MobileCarriers::AccessPoint> MobileCarriers::all()
 {

@@ -28,6 +28,14 @@ public:
     // The rows marked as presets, in table order: the operator combo shows
     // them first and "other operator" after them.
     static QList<AccessPoint> presets();
+    // The USSD request that asks a carrier for the SIM card's balance.
+    struct BalanceRequest
+    {
+        const char *carrier; // as in the access-point table
+        const char *ussd;
+    };
+    static QList<BalanceRequest> balanceRequests();
+
     // The preset whose APN, user name and password all equal the given ones,
     // or -1 ("other operator").
     static int presetIndexOf(const QString &apn, const QString &user, const QString &password);

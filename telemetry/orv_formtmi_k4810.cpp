@@ -8,10 +8,13 @@
 #include "fuel/orv_formfuelsensor.h"
 #include "telemetry/maskplan.h"
 #include "telemetry/orv_formsetrun.h"
+#include "telemetry/orv_formtmianalysis.h"
+#include "telemetry/orv_formtmiviewpage.h"
 #include "telemetry/orv_formtmi_vela2.h"
 #include "telemetry/orv_tmipage_f8.h"
 #include "telemetry/tmiformat.h"
 #include "telemetry/tmioutputs.h"
+#include "telemetry/tmipagesource.h"
 #include "telemetry/tmipage_vela2.h"
 #include "settings/model/settingsmodel.h"
 
@@ -20,6 +23,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
 
 #include <climits>
@@ -118,6 +122,10 @@ orv_FormTmi_K4810::orv_FormTmi_K4810(ORV_Device_K4810 *device)
     connect(ui->toolButton_RFID, &QToolButton::pressed, this, &orv_FormTmi_K4810::slot_pressed_toolButton_RFID);
     connect(ui->BtnSaveFileToServer, &QPushButton::pressed, this,
             &orv_FormTmi_K4810::slot_pressed_BtnSaveFileToServer);
+    connect(ui->Btn_Chart, &QPushButton::pressed, this, &orv_FormTmi_K4810::slot_pressed_Btn_Chart);
+    connect(ui->Btn_Summary, &QPushButton::pressed, this, &orv_FormTmi_K4810::slot_pressed_Btn_Summary);
+    ui->Btn_Chart->setEnabled(false);
+    ui->Btn_Summary->setEnabled(false);
 
     // The value labels of the F8 view, one per F8 field, in field order.
     for (const F8Field &f : F8Layout::fields) {
@@ -852,6 +860,8 @@ void orv_FormTmi_K4810::startDownload(const TmiOutput &output)
         file += QLatin1Char('.') + output.suffix;
 
     m_fileName = file;
+    // The pages of the download before go: a download holds one interval at a time.
+    keepPages(TmiDownloadList());
     setRequestControlsEnabled(false);
     ui->BtnSaveCancel->setEnabled(true);
     ui->label_Status->setText(tr("K4810_586"));
@@ -909,7 +919,7 @@ void orv_FormTmi_K4810::onDownloadFinished()
     QString error;
     const bool written = writeDownload(&error);
     const QString file = m_fileName;
-    m_download->clear();
+    keepPages(m_download->takePages());
     endDownload();
     if (written)
         ui->label_Status->setText(tr("K4810_651"));
@@ -956,6 +966,48 @@ bool orv_FormTmi_K4810::writeDownload(QString *error)
     const bool ok = writer->write(m_download->pages(), options);
     *error = writer->errorText();
     return ok;
+}
+
+void orv_FormTmi_K4810::keepPages(TmiDownloadList pages)
+{
+    if (pages.isEmpty()) {
+        m_keptPages.reset();
+    } else {
+        m_keptPages = std::make_shared<TmiDownloadPages>(std::make_shared<const TmiDownloadList>(std::move(pages)),
+                                                         m_captions, [window = QPointer<orv_FormTmi_K4810>(this)](quint16 code) {
+                                                             // The page view may keep the pages longer than this window lives.
+                                                             return window ? window->eventName(code) : QString();
+                                                         });
+    }
+    ui->Btn_Chart->setEnabled(bool(m_keptPages));
+    ui->Btn_Summary->setEnabled(bool(m_keptPages));
+}
+
+void orv_FormTmi_K4810::openAnalysis(int tab)
+{
+    if (!m_keptPages)
+        return;
+    if (!m_analysis) {
+        m_analysis = new ORV_FormTmiAnalysis(this);
+        if (m_device)
+            m_analysis->setDataDirectory(m_device->dataDir());
+        // A page chosen in the analysis opens in the page view.
+        connect(m_analysis, &ORV_FormTmiAnalysis::pageChosen, this, [this](int index) {
+            if (m_device && m_analysis->source())
+                m_device->ensureViewPageWindow()->showPages(m_analysis->source(), index);
+        });
+    }
+    m_analysis->showPages(m_keptPages, ORV_FormTmiAnalysis::Tab(tab));
+}
+
+void orv_FormTmi_K4810::slot_pressed_Btn_Chart()
+{
+    openAnalysis(ORV_FormTmiAnalysis::ChartTab);
+}
+
+void orv_FormTmi_K4810::slot_pressed_Btn_Summary()
+{
+    openAnalysis(ORV_FormTmiAnalysis::SummaryTab);
 }
 
 void orv_FormTmi_K4810::endDownload()

@@ -21,6 +21,7 @@ class orv_FormTmi_K4810;
 class FormWait;
 class ORV_Device_K4810;
 class ORV_FormFuelSensor;
+class ORV_FormTmiAnalysis;
 class ORV_FormSetRun;
 class ORV_FormTaho;
 class QAction;
@@ -28,6 +29,7 @@ class QLabel;
 class QMenu;
 class QTimer;
 class TmiPage_Vela2;
+class TmiPageSource;
 struct TmiOutput;
 
 // The telemetry window: reads the tracker's pages (current, previous, next,
@@ -97,6 +99,11 @@ public:
     // held aside until the pages before it are in).
     const TmiDownloadList &downloadList() const { return m_download->pages(); }
     QString downloadFile() const { return m_fileName; }
+    // The pages of the last download that completed, kept for its chart and
+    // trip summary until the next download starts; null when there are none.
+    const std::shared_ptr<const TmiPageSource> &keptPages() const { return m_keptPages; }
+    // The analysis window of the kept pages, once opened.
+    ORV_FormTmiAnalysis *analysisWindow() const { return m_analysis; }
     // The number of the page shown, as Previous and Next use it.
     quint32 shownPageNumber() const;
     FormWait *waitDialog() const { return m_wait; }
@@ -154,6 +161,8 @@ public slots:
     void slot_pressed_BtnSaveFileToServer();
     void slot_triggered_Menu_TMI();
     void slot_triggered_Menu_Google();
+    void slot_pressed_Btn_Chart();
+    void slot_pressed_Btn_Summary();
 
 private:
     // Views.
@@ -192,6 +201,8 @@ private:
     void showDownloadProgress(quint32 number);
     static QString duration(qint64 milliseconds);
     QString eventName(quint16 code);
+    void keepPages(TmiDownloadList pages);
+    void openAnalysis(int tab);
 
     // Messages and questions (replaceable for tests).
     void tell(const QString &title, const QString &text, QMessageBox::Icon icon = QMessageBox::Warning);
@@ -209,6 +220,8 @@ private:
     QString m_fileName;
     QElapsedTimer m_downloadClock;
     QElapsedTimer m_progressClock;
+    std::shared_ptr<const TmiPageSource> m_keptPages;
+    ORV_FormTmiAnalysis *m_analysis = nullptr;
 
     // Requests in flight: the host reads the values through pointers.
     quint32 m_requestNumber = 0;

@@ -1,7 +1,11 @@
 #include "telemetry/orv_formtmiviewpage.h"
 #include "ui_orv_formtmiviewpage.h"
 
+#include "core/orv_device_k4810.h"
 #include "telemetry/orv_formtmi_vela2.h"
+#include "telemetry/orv_formtmianalysis.h"
+#include "telemetry/orv_formtmirecord.h"
+#include "telemetry/tmipagesource.h"
 #include "telemetry/tmiformat.h"
 #include "telemetry/tmipage_vela.h"
 #include "telemetry/tmipage_vela2.h"
@@ -9,6 +13,8 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
 
 namespace {
 
@@ -47,6 +53,22 @@ orv_FormTmiViewPage::orv_FormTmiViewPage(ORV_Device_K4810 *device)
     connect(ui->PushButton_Get_Next, &QPushButton::pressed, this, &orv_FormTmiViewPage::slot_Pressed_PushButton_Get_Next);
     connect(ui->PushButton_End, &QPushButton::pressed, this, &orv_FormTmiViewPage::slot_Pressed_PushButton_End);
     connect(ui->PushButton_Go, &QPushButton::pressed, this, &orv_FormTmiViewPage::slot_Pressed_PushButton_Go);
+
+    // The analysis of the pages shown and the bytes of the page shown, at
+    // the start of the row of buttons.
+    auto addButton = [this](int position, const char *name, const QString &text) {
+        auto *button = new QPushButton(text, this);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+        buttonLayout()->insertWidget(position, button);
+        return button;
+    };
+    m_chartButton = addButton(0, "PushButton_Chart", tr("K4810_2979"));
+    m_summaryButton = addButton(1, "PushButton_Summary", tr("K4810_2954"));
+    m_recordButton = addButton(2, "PushButton_Record", tr("K4810_2988"));
+    connect(m_chartButton, &QPushButton::pressed, this, &orv_FormTmiViewPage::slot_Pressed_PushButton_Chart);
+    connect(m_summaryButton, &QPushButton::pressed, this, &orv_FormTmiViewPage::slot_Pressed_PushButton_Summary);
+    connect(m_recordButton, &QPushButton::pressed, this, &orv_FormTmiViewPage::slot_Pressed_PushButton_Record);
     showContents(nullptr);
 }
 
@@ -123,9 +145,42 @@ void orv_FormTmiViewPage::buildF8()
 
 void orv_FormTmiViewPage::showContents(const std::shared_ptr<const TmiTextFile> &file)
 {
-    m_file = file;
+    setPages(file ? std::make_shared<TmiTextFilePages>(file) : nullptr);
+}
+
+void orv_FormTmiViewPage::showPages(std::shared_ptr<const TmiPageSource> pages, int index)
+{
+    if (pages != m_pages) {
+        setPages(pages);
+        // What the pages are, where a file's name and size stand.
+        const int count = pages ? pages->pageCount() : 0;
+        const auto first = count ? pages->page(0) : nullptr;
+        const auto last = count ? pages->page(count - 1) : nullptr;
+        ui->label_File->setText(tr("K4810_2955").arg(count).arg(first ? TmiFormat::dateTime(first->time()) : QString(),
+                                                                last ? TmiFormat::dateTime(last->time()) : QString()));
+        ui->label_File->setToolTip(QString());
+        ui->label_Size->clear();
+        ui->label_Pages->setText(QString::number(count));
+    }
+    goToPage(index);
+    QDialog::show();
+    raise();
+    activateWindow();
+}
+
+void orv_FormTmiViewPage::goToPage(int index)
+{
+    ui->horizontalSlider->setValue(index);
+}
+
+void orv_FormTmiViewPage::setPages(std::shared_ptr<const TmiPageSource> pages)
+{
+    m_pages = std::move(pages);
     m_current = -1;
-    const int count = m_file ? m_file->pageCount() : 0;
+    const int count = m_pages ? m_pages->pageCount() : 0;
+    m_chartButton->setEnabled(count > 0);
+    m_summaryButton->setEnabled(count > 0);
+    m_recordButton->setEnabled(count > 0);
     {
         const QSignalBlocker blocker(ui->horizontalSlider);
         ui->horizontalSlider->setRange(0, qMax(0, count - 1));
@@ -140,8 +195,8 @@ void orv_FormTmiViewPage::showContents(const std::shared_ptr<const TmiTextFile> 
     ui->PushButton_Go->setEnabled(count > 0);
     setNavigation(-1, count);
     ui->label_Position->clear();
-    if (m_file) {
-        const TmiExport::Captions &c = m_file->captions();
+    if (m_pages) {
+        const TmiExport::Captions &c = m_pages->captions();
         const QString inputs[] = {c.inputs[0], c.inputs[1], c.inputs[2], c.inputs[3],
                                   c.shInputs[0], c.shInputs[1], c.shInputs[2], c.shInputs[3]};
         static const char *const fallback[] = {"IN1", "IN2", "IN3", "AIN1", "SH1", "SH2", "SH3", "SH4"};
@@ -152,7 +207,7 @@ void orv_FormTmiViewPage::showContents(const std::shared_ptr<const TmiTextFile> 
                                                                                 : c.outputs[size_t(i)]);
     }
     ui->page_Vela2->clear();
-    ui->label_Null->setText(m_file ? tr("K4810_1971") : tr("K4810_1957"));
+    ui->label_Null->setText(m_pages ? tr("K4810_1971") : tr("K4810_1957"));
     ui->stackedWidget->setCurrentWidget(ui->page_Null);
     // A new file always shows its first page, wherever the slider was.
     if (count > 0)
@@ -169,15 +224,17 @@ void orv_FormTmiViewPage::setNavigation(int index, int count)
 
 void orv_FormTmiViewPage::showPage(int index)
 {
-    const int count = m_file ? m_file->pageCount() : 0;
+    const int count = m_pages ? m_pages->pageCount() : 0;
     if (count == 0 || index < 0 || index >= count)
         return;
     setNavigation(index, count);
     m_current = index;
     ui->label_Position->setText(QStringLiteral("%1 / %2").arg(index + 1).arg(count));
-    const std::shared_ptr<const TmiFilePage> page = m_file->page(index);
+    const std::shared_ptr<const TmiFilePage> page = m_pages->page(index);
     if (!page)
         return;
+    if (m_record && m_record->isVisible())
+        m_record->showPage(*page, m_pages->holdsReceivedRecords());
     if (page->kind == TmiFilePage::Vela2) {
         ui->page_Vela2->showPage(page->vela2);
         ui->stackedWidget->setCurrentWidget(ui->page_Vela2);
@@ -278,4 +335,48 @@ void orv_FormTmiViewPage::slot_Pressed_PushButton_Go()
         const QSignalBlocker blocker(ui->spinBox_Go);
         ui->spinBox_Go->setValue(before);
     }
+}
+
+void orv_FormTmiViewPage::openAnalysis(int tab)
+{
+    if (!m_pages || m_pages->pageCount() == 0)
+        return;
+    if (!m_analysis) {
+        m_analysis = new ORV_FormTmiAnalysis(this);
+        if (device())
+            m_analysis->setDataDirectory(device()->dataDir());
+        connect(m_analysis, &ORV_FormTmiAnalysis::pageChosen, this, [this](int index) {
+            goToPage(index);
+            raise();
+            activateWindow();
+        });
+    }
+    m_analysis->showPages(m_pages, ORV_FormTmiAnalysis::Tab(tab));
+}
+
+void orv_FormTmiViewPage::slot_Pressed_PushButton_Chart()
+{
+    openAnalysis(ORV_FormTmiAnalysis::ChartTab);
+}
+
+void orv_FormTmiViewPage::slot_Pressed_PushButton_Summary()
+{
+    openAnalysis(ORV_FormTmiAnalysis::SummaryTab);
+}
+
+void orv_FormTmiViewPage::slot_Pressed_PushButton_Record()
+{
+    if (!m_record)
+        m_record = new ORV_FormTmiRecord(this);
+    showRecord();
+    m_record->show();
+    m_record->raise();
+}
+
+void orv_FormTmiViewPage::showRecord()
+{
+    if (!m_pages || m_current < 0)
+        return;
+    if (const auto page = m_pages->page(m_current))
+        m_record->showPage(*page, m_pages->holdsReceivedRecords());
 }

@@ -9,8 +9,12 @@
 namespace Ui {
 class orv_FormTmiViewPage;
 }
+class ORV_FormTmiAnalysis;
+class ORV_FormTmiRecord;
 class ORV_FormTmi_Vela2;
 class QLabel;
+class QPushButton;
+class TmiPageSource;
 struct TmiFilePage;
 
 // A saved telemetry text file, shown page by page: F6/F8 pages with the
@@ -19,6 +23,10 @@ struct TmiFilePage;
 // All movement goes through the slider, whose range (0 to the number of
 // pages - 1) bounds every button; the spin box names a page index to go to.
 // Pages are read from the file as they are shown.
+//
+// The view also shows pages that are no file (the interval the telemetry
+// window downloaded last), opens the analysis of the pages shown (chart,
+// trip summary) and the record inspector of the page shown.
 class orv_FormTmiViewPage : public ORV_TmiFileView
 {
     Q_OBJECT
@@ -30,6 +38,15 @@ public:
     // The index of the page shown; -1 when none is.
     int currentIndex() const { return m_current; }
     ORV_FormTmi_Vela2 *vela2Display() const;
+    // The pages shown: the file's, or those given to showPages().
+    const std::shared_ptr<const TmiPageSource> &pages() const { return m_pages; }
+    // Shows the window with pages that are no file (a download), at a page.
+    void showPages(std::shared_ptr<const TmiPageSource> pages, int index);
+    // Shows page index of the pages shown.
+    void goToPage(int index);
+    // The analysis and the record inspector, once opened.
+    ORV_FormTmiAnalysis *analysisWindow() const { return m_analysis; }
+    ORV_FormTmiRecord *recordWindow() const { return m_record; }
 
 public slots:
     void slot_valueChanged_horizontalSlider(int nValue);
@@ -39,6 +56,9 @@ public slots:
     void slot_Pressed_PushButton_Get_Next();
     void slot_Pressed_PushButton_End();
     void slot_Pressed_PushButton_Go();
+    void slot_Pressed_PushButton_Chart();
+    void slot_Pressed_PushButton_Summary();
+    void slot_Pressed_PushButton_Record();
 
 protected:
     void showContents(const std::shared_ptr<const TmiTextFile> &file) override;
@@ -48,9 +68,17 @@ private:
     void showPage(int index);
     void showF8(const TmiFilePage &page);
     void setNavigation(int index, int count);
+    void setPages(std::shared_ptr<const TmiPageSource> pages);
+    void openAnalysis(int tab);
+    void showRecord();
 
     std::unique_ptr<Ui::orv_FormTmiViewPage> ui;
-    std::shared_ptr<const TmiTextFile> m_file;
+    std::shared_ptr<const TmiPageSource> m_pages;
+    QPushButton *m_chartButton = nullptr;
+    QPushButton *m_summaryButton = nullptr;
+    QPushButton *m_recordButton = nullptr;
+    ORV_FormTmiAnalysis *m_analysis = nullptr;
+    ORV_FormTmiRecord *m_record = nullptr;
     int m_current = -1;
     std::vector<QLabel *> m_f8Values;        // by F8 field
     QLabel *m_eventName = nullptr;

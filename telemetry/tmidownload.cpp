@@ -146,6 +146,17 @@ void TmiDownload::clear()
     setState(State::Idle);
 }
 
+TmiDownloadList TmiDownload::takePages()
+{
+    if (m_state != State::Complete)
+        return TmiDownloadList();
+    TmiDownloadList pages = std::move(m_list);
+    m_list = TmiDownloadList();
+    m_lastPage.clear();
+    setState(State::Idle);
+    return pages;
+}
+
 void TmiDownload::fail(Failure failure)
 {
     ++m_generation;

@@ -92,6 +92,9 @@ public:
     void otherRequestSent();
     // After Complete, once the pages are written: their memory goes.
     void clear();
+    // After Complete: hands the pages over (for the window to keep for its
+    // analysis) and goes back to Idle, as clear(). Empty in any other state.
+    TmiDownloadList takePages();
 
     // A page answer. True when it belonged to the download (kept or
     // dropped); false when the window should handle it.

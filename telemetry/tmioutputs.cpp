@@ -1,6 +1,8 @@
 #include "telemetry/tmioutputs.h"
 
 #include "telemetry/tmibinwriter.h"
+#include "telemetry/tmigpxwriter.h"
+#include "telemetry/tmikmltrackwriter.h"
 #include "telemetry/tmikmlwriter.h"
 #include "telemetry/tmitablewriter.h"
 #include "telemetry/tmixmlwriter.h"
@@ -20,6 +22,12 @@ const QList<TmiOutput> &TmiOutputs::all()
         {QStringLiteral("kml"), QStringLiteral("kml"), QT_TRANSLATE_NOOP("TmiOutputs", "K4810_584"),
          QT_TRANSLATE_NOOP("TmiOutputs", "Google Earth"), QStringLiteral("Menu_Google"),
          [] { return std::make_unique<TmiKmlWriter>(); }},
+        {QStringLiteral("gpx"), QStringLiteral("gpx"), QT_TRANSLATE_NOOP("TmiOutputs", "K4810_584"),
+         QT_TRANSLATE_NOOP("TmiOutputs", "K4810_2974"), QStringLiteral("Menu_Gpx"),
+         [] { return std::make_unique<TmiGpxWriter>(); }},
+        {QStringLiteral("kmltrack"), QStringLiteral("kml"), QT_TRANSLATE_NOOP("TmiOutputs", "K4810_584"),
+         QT_TRANSLATE_NOOP("TmiOutputs", "K4810_2975"), QStringLiteral("Menu_KmlTrack"),
+         [] { return std::make_unique<TmiKmlTrackWriter>(); }},
     };
     return outputs;
 }

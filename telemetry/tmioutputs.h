@@ -16,7 +16,7 @@
 // of further outputs).
 struct TmiOutput
 {
-    QString id;                // "xml", "csv", "tmi", "kml"
+    QString id;                // "xml", "csv", "tmi", "kml", "gpx", "kmltrack"
     QString suffix;            // of the file, without the dot
     const char *captionKey;    // the save dialog's caption (context TmiOutputs)
     const char *menuTextKey;   // the menu entry's text (a key, or a name shown as it is); null: a button of its own

@@ -213,6 +213,24 @@ char *xmlDateTime(char *p, quint32 seconds)
     return twoDigits(p, c.second);
 }
 
+char *isoDateTime(char *p, quint32 seconds)
+{
+    const Civil c = civil(seconds);
+    p = fourDigits(p, c.year);
+    *p++ = '-';
+    p = twoDigits(p, c.month);
+    *p++ = '-';
+    p = twoDigits(p, c.day);
+    *p++ = 'T';
+    p = twoDigits(p, c.hour);
+    *p++ = ':';
+    p = twoDigits(p, c.minute);
+    *p++ = ':';
+    p = twoDigits(p, c.second);
+    *p++ = 'Z';
+    return p;
+}
+
 char *coordinate(char *p, qint32 value)
 {
     const qint32 degrees = value / 600000;

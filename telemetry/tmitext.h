@@ -28,6 +28,8 @@ char *shortest(char *p, double value);
 // "hh:mm:ss dd.MM.yyyy" and "dd.MM.yyyy H:mm:ss" of seconds since 1970, UTC.
 char *dateTime(char *p, quint32 seconds);
 char *xmlDateTime(char *p, quint32 seconds);
+// "yyyy-MM-ddThh:mm:ssZ" (ISO 8601, UTC), as GPX and KML files hold times.
+char *isoDateTime(char *p, quint32 seconds);
 // "deg min'" of 1/600000 degree (minutes with 4 decimals) and of
 // 1/600000000 degree (minutes with 7 decimals).
 char *coordinate(char *p, qint32 value);

@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>K4810_1682</source>
-        <translation>Other outputs of the interval download: the telemetry file, or a track for Google Earth</translation>
+        <translation>Other outputs of the interval download: the telemetry file, a track for Google Earth (a line, or timed), or a GPX track</translation>
     </message>
     <message>
         <source>K4810_1683</source>

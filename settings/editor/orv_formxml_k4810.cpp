@@ -605,9 +605,32 @@ bool orv_FormXml_K4810::confirmUnstorable()
                tr("K4810_002"));
 }
 
+bool orv_FormXml_K4810::confirmInput()
+{
+    // Both page sets show the one model: the set on screen checks it.
+    QStringList problems;
+    ORV_SettingsPage *first = nullptr;
+    if (isLightShown()) {
+        problems = m_lightPage->inputProblems();
+    } else {
+        for (ORV_SettingsPage *p : m_pages) {
+            const QStringList found = p ? p->inputProblems() : QStringList();
+            if (!found.isEmpty() && !first)
+                first = p;
+            problems += found;
+        }
+    }
+    if (problems.isEmpty())
+        return true;
+    if (first)
+        setCurrentTab(first->tabIndex());
+    tell(tr("K4810_2812"), problems.join(QStringLiteral("\n")));
+    return false;
+}
+
 void orv_FormXml_K4810::saveToFile(bool lightVariant)
 {
-    if (!confirmUnstorable())
+    if (!confirmInput() || !confirmUnstorable())
         return;
     const QString proposed = proposedSavePath(QDateTime::currentDateTime());
     const QString caption = tr("K4810_019");
@@ -736,7 +759,7 @@ int orv_FormXml_K4810::bytesWritten() const
 
 void orv_FormXml_K4810::loadToDevice(bool lightVariant)
 {
-    if (m_write->isBusy() || !confirmUnstorable())
+    if (m_write->isBusy() || !confirmInput() || !confirmUnstorable())
         return;
     const QString path = temporaryPath(QStringLiteral("orv_K4810_%1.xml")
                                            .arg(QDateTime::currentDateTime().toString(QStringLiteral("d-MM-yy-H-m"))));
@@ -972,10 +995,12 @@ void orv_FormXml_K4810::onPollingStopped(QObject *object)
 // ---------------------------------------------------------------------------
 // Requests forwarded for the current page
 
-void orv_FormXml_K4810::requestOneWireCode()
+bool orv_FormXml_K4810::requestOneWireCode()
 {
+    if (!m_device)
+        return false;
     m_device->setTmiRouting(0);
-    requestForCurrent(OrvMsg::ReadTouchMemory, 0, 0, {OrvMsg::TouchMemoryCode});
+    return requestForCurrent(OrvMsg::ReadTouchMemory, 0, 0, {OrvMsg::TouchMemoryCode});
 }
 
 void orv_FormXml_K4810::requestSystemPoll()

@@ -127,6 +127,10 @@ public:
     // Asks before a save or a write when values cannot be stored as they
     // are; true when there are none or the user goes on.
     bool confirmUnstorable();
+    // Before a save or a write: true when no page has values the user must
+    // correct (ORV_SettingsPage::inputProblems); else the user is told what,
+    // the first such page is shown, and false.
+    bool confirmInput();
 
     // Writing to the tracker.
     void loadToDevice(bool lightVariant);
@@ -165,7 +169,7 @@ public:
     QTimer *analogTimer() const;
 
     // Requests forwarded for the current page; its answers reach it.
-    void requestOneWireCode();           // 2041
+    bool requestOneWireCode();           // 2041; false when not sent (offline)
     void requestSystemPoll();            // 2053
     void requestAccelCycleEnd();         // 2055
     void requestSensorsPoll();           // 2076

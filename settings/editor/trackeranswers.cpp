@@ -43,6 +43,29 @@ std::optional<StateRecord> StateRecord::parse(const uchar *data, int length)
     return r;
 }
 
+std::optional<int> hundredths(const QByteArray &digits)
+{
+    if (digits.size() != 4)
+        return std::nullopt;
+    int n = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+std::optional<bool> StateRecord::state(int index) const
+{
+    if (index < 0 || index >= field8.size())
+        return std::nullopt;
+    const char c = field8.at(index);
+    if (c != '0' && c != '1')
+        return std::nullopt;
+    return c == '1';
+}
+
 std::optional<AccelCycle> AccelCycle::parse(const uchar *data, int length)
 {
     if (!data || length != kLength)

@@ -6,12 +6,17 @@
 extern const SettingsSectionRows kTransferSection;
 extern const SettingsSectionRows kTrackSection;
 extern const SettingsSectionRows kSystemSection;
+extern const SettingsSectionRows kCanSection;
+extern const SettingsSectionRows kRs485Section;
 extern const SettingsSectionRows kTempSensorsSection;
 extern const SettingsSectionRows kSensorsSection;
 extern const SettingsSectionRows kAccelerometerSection;
 extern const SettingsSectionRows kOutputLinesSection;
+extern const SettingsSectionRows kPhonesSection;
 extern const SettingsSectionRows kTmKeysSection;
 extern const SettingsSectionRows kGuardProfilesSection;
+extern const SettingsSectionRows kEcoDriveSection;
+extern const SettingsSectionRows kBluetoothSection;
 
 namespace {
 
@@ -20,12 +25,17 @@ const SettingsSectionRows *const kSections[] = {
     &kTransferSection,
     &kTrackSection,
     &kSystemSection,
+    &kCanSection,
+    &kRs485Section,
     &kTempSensorsSection,
     &kSensorsSection,
     &kAccelerometerSection,
     &kOutputLinesSection,
+    &kPhonesSection,
     &kTmKeysSection,
     &kGuardProfilesSection,
+    &kEcoDriveSection,
+    &kBluetoothSection,
 };
 
 struct Catalogue

@@ -30,10 +30,18 @@ const SettingsConversion SettingsConversion::TenthsAsDegrees = make("TenthsAsDeg
 const SettingsConversion SettingsConversion::TenthsAsHalfDegrees =
     make("TenthsAsHalfDegrees", 0.2, true, TowardZero, 0);
 
+const SettingsConversion SettingsConversion::MillivoltsAsVolts2 = make("MillivoltsAsVolts2", 0.001, false, Nearest, 2);
+const SettingsConversion SettingsConversion::MillivoltsAsHundredths =
+    make("MillivoltsAsHundredths", 0.1, true, Nearest, 0);
+const SettingsConversion SettingsConversion::SecondsAsHours = make("SecondsAsHours", 1.0 / 3600.0, true, TowardZero, 0);
+const SettingsConversion SettingsConversion::TenthsAsUnits = make("TenthsAsUnits", 0.1, false, Nearest, 1);
+
 const SettingsConversion *SettingsConversion::byName(const QString &name)
 {
     static const SettingsConversion *const all[] = {&Stored, &KilometresAsMetres, &SecondsAsMinutes,
-                                                    &MillivoltsAsVolts, &TenthsAsDegrees, &TenthsAsHalfDegrees};
+                                                    &MillivoltsAsVolts, &TenthsAsDegrees, &TenthsAsHalfDegrees,
+                                                    &MillivoltsAsVolts2, &MillivoltsAsHundredths, &SecondsAsHours,
+                                                    &TenthsAsUnits};
     for (const SettingsConversion *c : all) {
         if (name == QLatin1String(c->name))
             return c;

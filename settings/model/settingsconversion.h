@@ -51,6 +51,16 @@ struct SettingsConversion
     static const SettingsConversion TenthsAsDegrees;
     // Tenths of a degree in the file, whole half degrees shown (slider steps).
     static const SettingsConversion TenthsAsHalfDegrees;
+    // Millivolts in the file, volts shown with 2 decimals (a field beside a
+    // slider in hundredths of a volt).
+    static const SettingsConversion MillivoltsAsVolts2;
+    // Millivolts in the file, whole hundredths of a volt shown (slider
+    // steps), to the nearest: 1.10 V is 1100 mV and 110, never 111.
+    static const SettingsConversion MillivoltsAsHundredths;
+    // Seconds in the file, whole hours shown (the seconds of a part hour dropped).
+    static const SettingsConversion SecondsAsHours;
+    // Tenths in the file (of a hertz), the unit shown with 1 decimal.
+    static const SettingsConversion TenthsAsUnits;
 
     // A conversion by its name ("stored" is Stored); null when unknown.
     static const SettingsConversion *byName(const QString &name);

@@ -121,6 +121,60 @@ QPair<QString, int> segment(const QString &part)
     return {part.left(open), qMax(1, part.mid(open + 1, part.size() - open - 2).toInt())};
 }
 
+// Lists and code strings read by position: a position the text does not
+// reach (or an empty item of a list) takes the key's default there, "0"
+// beyond the default; nothing is read past the end.
+QChar separatorOf(const SettingsKey *k)
+{
+    return k && k->inputRule() == SettingsInputRule::IPv4Address ? QLatin1Char('.') : QLatin1Char(' ');
+}
+
+QChar characterAt(const QString &text, const QString &defaultText, int position)
+{
+    if (position < 0)
+        return QLatin1Char('0');
+    if (position < text.size())
+        return text.at(position);
+    return position < defaultText.size() ? defaultText.at(position) : QLatin1Char('0');
+}
+
+// A short string is written whole: padded to the default's length, so that
+// what the tracker reads is what the page showed.
+QString withCharacter(QString text, const QString &defaultText, int position, QChar c)
+{
+    while (text.size() <= position || text.size() < defaultText.size())
+        text += characterAt(QString(), defaultText, int(text.size()));
+    text[position] = c;
+    return text;
+}
+
+QString itemAt(const QString &text, const QString &defaultText, QChar separator, int position)
+{
+    if (position < 0)
+        return QString();
+    const QStringList items = text.split(separator);
+    if (position < items.size() && !items.at(position).isEmpty())
+        return items.at(position);
+    const QStringList defaults = defaultText.split(separator);
+    return position < defaults.size() ? defaults.at(position) : QString();
+}
+
+QString withItem(const QString &text, const QString &defaultText, QChar separator, int position, const QString &item)
+{
+    QStringList items = text.isEmpty() ? QStringList() : text.split(separator);
+    const qsizetype defaults = defaultText.isEmpty() ? 0 : defaultText.split(separator).size();
+    while (items.size() <= position || items.size() < defaults)
+        items.append(QString());
+    for (int i = 0; i < items.size(); ++i) {
+        if (items.at(i).isEmpty() && i != position) {
+            const QString d = itemAt(QString(), defaultText, separator, i);
+            items[i] = d.isEmpty() ? QStringLiteral("0") : d;
+        }
+    }
+    items[position] = item;
+    return items.join(separator);
+}
+
 } // namespace
 
 // One element of a file being read: its records by name, and which of them
@@ -372,6 +426,14 @@ void SettingsModel::loadTree(const CXmlElement *rootPtr, bool owned)
         }
 
         std::vector<std::pair<int, QString>> into; // legacy targets read
+        struct Part
+        {
+            int target;
+            SettingsInto::Part part;
+            int position;
+            QString text;
+        };
+        std::vector<Part> parts; // legacy values going into parts of keys
         for (int i = 0; i < n; ++i) {
             const SettingsKey &key = table.keys().at(i);
             QString &value = s.current[size_t(i)];
@@ -393,6 +455,13 @@ void SettingsModel::loadTree(const CXmlElement *rootPtr, bool owned)
                         if (target >= 0)
                             into.emplace_back(target, key.row().intoConvert ? key.row().intoConvert(text) : text);
                     }
+                    for (int p = 0; p < key.row().intoCount; ++p) {
+                        const SettingsInto &to = key.row().intoList[p];
+                        const int target = table.indexOf(QString::fromLatin1(to.path));
+                        const QString converted = to.convert ? to.convert(text) : text;
+                        if (target >= 0 && !converted.isNull())
+                            parts.push_back(Part{target, to.part, to.position, converted});
+                    }
                 }
                 w->second->takeAll(key.name());
                 continue;
@@ -406,6 +475,23 @@ void SettingsModel::loadTree(const CXmlElement *rootPtr, bool owned)
         for (const auto &t : into) {
             s.current[size_t(t.first)] = t.second;
             s.inFile[size_t(t.first)] = 1;
+        }
+        for (const Part &p : parts) {
+            const SettingsKey &target = table.keys().at(p.target);
+            QString &value = s.current[size_t(p.target)];
+            switch (p.part) {
+            case SettingsInto::Whole:
+                value = p.text;
+                break;
+            case SettingsInto::Item:
+                value = withItem(value, target.defaultText(context), separatorOf(&target), p.position, p.text);
+                break;
+            case SettingsInto::Character:
+                value = withCharacter(value, target.defaultText(context), p.position,
+                                      p.text.isEmpty() ? QLatin1Char('0') : p.text.at(0));
+                break;
+            }
+            s.inFile[size_t(p.target)] = 1;
         }
         s.loaded = s.current;
         // Deepest first: an element's children are kept before its parent
@@ -572,7 +658,41 @@ QString SettingsModel::text(const QString &section, const QString &path) const
 {
     const Section *s;
     int i;
-    return locate(section, path, &s, &i) ? s->current[size_t(i)] : QString();
+    if (locate(section, path, &s, &i))
+        return s->current[size_t(i)];
+    if (s || path.contains(QLatin1Char('/')))
+        return QString();
+    const CXmlElement *kept = keptSection(section);
+    const CXmlElement *e = kept ? kept->firstChild(path) : nullptr;
+    return e ? e->value() : QString();
+}
+
+bool SettingsModel::setKeptText(const QString &section, const QString &path, const QString &text)
+{
+    if (section.isEmpty() || path.isEmpty() || path.contains(QLatin1Char('/')) || path.contains(QLatin1Char('['))
+        || SettingsText::problem(text) != SettingsText::Problem::None)
+        return false;
+    CXmlElement *kept = nullptr;
+    for (const auto &c : m_rootKept->children) {
+        if (c->name() == section) {
+            kept = c.get();
+            break;
+        }
+    }
+    if (!kept) {
+        auto made = std::make_unique<CXmlElement>(section);
+        made->addAttribute(QString::fromLatin1(SettingsCatalogue::PageKey), section);
+        kept = made.get();
+        m_rootKept->children.push_back(std::move(made));
+    }
+    CXmlElement *e = kept->firstChild(path);
+    if (e && e->value() == text)
+        return true;
+    if (!e)
+        e = kept->addChild(path, QString(), CXmlElement::Add);
+    e->setValueAndKind(text, CXmlElement::TextElement);
+    emit valueChanged(section, path);
+    return true;
 }
 
 QVariant SettingsModel::value(const QString &section, const QString &path, const SettingsConversion *unit) const
@@ -636,7 +756,9 @@ bool SettingsModel::setValue(const QString &section, const QString &path, const 
 bool SettingsModel::setText(const QString &section, const QString &path, const QString &text)
 {
     Section *s = sectionData(section);
-    const int i = s ? s->table->indexOf(path) : -1;
+    if (!s)
+        return setKeptText(section, path, text);
+    const int i = s->table->indexOf(path);
     if (i < 0 || SettingsText::problem(text) != SettingsText::Problem::None)
         return false;
     if (s->current[size_t(i)] == text)
@@ -658,34 +780,19 @@ bool SettingsModel::setFlag(const QString &section, const QString &path, int pos
 
 QChar SettingsModel::character(const QString &section, const QString &path, int position) const
 {
-    const QString t = text(section, path);
-    return position >= 0 && position < t.size() ? t.at(position) : QLatin1Char('0');
+    return characterAt(text(section, path), defaultText(section, path), position);
 }
 
 bool SettingsModel::setCharacter(const QString &section, const QString &path, int position, QChar c)
 {
     if (position < 0 || !contains(section, path))
         return false;
-    QString t = text(section, path);
-    if (t.size() <= position)
-        t = t.leftJustified(position + 1, QLatin1Char('0'));
-    t[position] = c;
-    return setText(section, path, t);
+    return setText(section, path, withCharacter(text(section, path), defaultText(section, path), position, c));
 }
-
-namespace {
-
-QChar separatorOf(const SettingsKey *k)
-{
-    return k && k->inputRule() == SettingsInputRule::IPv4Address ? QLatin1Char('.') : QLatin1Char(' ');
-}
-
-} // namespace
 
 QString SettingsModel::item(const QString &section, const QString &path, int position) const
 {
-    const QStringList items = text(section, path).split(separatorOf(key(section, path)));
-    return position >= 0 && position < items.size() ? items.at(position) : QString();
+    return itemAt(text(section, path), defaultText(section, path), separatorOf(key(section, path)), position);
 }
 
 bool SettingsModel::setItem(const QString &section, const QString &path, int position, const QString &item)
@@ -693,13 +800,15 @@ bool SettingsModel::setItem(const QString &section, const QString &path, int pos
     const SettingsKey *k = key(section, path);
     if (!k || position < 0)
         return false;
-    const QChar sep = separatorOf(k);
-    const QString t = text(section, path);
-    QStringList items = t.isEmpty() ? QStringList() : t.split(sep);
-    while (items.size() <= position)
-        items.append(QStringLiteral("0"));
-    items[position] = item;
-    return setText(section, path, items.join(sep));
+    return setText(section, path,
+                   withItem(text(section, path), defaultText(section, path), separatorOf(k), position, item));
+}
+
+QString SettingsModel::defaultText(const QString &section, const QString &path) const
+{
+    const Section *s;
+    int i;
+    return locate(section, path, &s, &i) ? s->table->keys().at(i).defaultText(contextOf(s->table)) : QString();
 }
 
 QString SettingsModel::loadedText(const QString &section, const QString &path) const
@@ -744,6 +853,52 @@ const CXmlElement *SettingsModel::keptSection(const QString &name) const
             return c.get();
     }
     return nullptr;
+}
+
+QString SettingsModel::keptText(const QString &section, const QString &path) const
+{
+    const qsizetype slash = path.indexOf(QLatin1Char('/'));
+    const QString first = slash < 0 ? path : path.left(slash);
+    const QString attribute = slash < 0 ? QString() : path.mid(slash + 1);
+    if (first.isEmpty() || attribute.contains(QLatin1Char('/')))
+        return QString();
+    // The section's kept attributes and children.
+    QList<QPair<QString, QString>> attributes;
+    std::vector<const CXmlElement *> children;
+    if (const Section *s = sectionData(section)) {
+        const auto kept = s->kept.find(QString());
+        if (kept == s->kept.end())
+            return QString();
+        attributes = kept->second.attributes;
+        for (const auto &c : kept->second.children)
+            children.push_back(c.get());
+    } else if (const CXmlElement *e = keptSection(section)) {
+        for (const CXmlElement *a : e->attributes())
+            attributes.append({a->name(), a->value()});
+        children.assign(e->children().begin(), e->children().end());
+    } else {
+        return QString();
+    }
+    const CXmlElement *child = nullptr;
+    for (const CXmlElement *c : children) {
+        if (c->name() == first) {
+            child = c;
+            break;
+        }
+    }
+    if (!attribute.isEmpty()) {
+        const CXmlElement *a = child ? child->firstAttribute(attribute) : nullptr;
+        if (!a)
+            return QString();
+        return a->value().isNull() ? QStringLiteral("") : a->value();
+    }
+    if (child)
+        return child->value().isNull() ? QStringLiteral("") : child->value();
+    for (const auto &a : attributes) {
+        if (a.first == first)
+            return a.second.isNull() ? QStringLiteral("") : a.second;
+    }
+    return QString();
 }
 
 QString SettingsModel::rootValue(const QString &name) const

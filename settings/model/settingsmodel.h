@@ -93,6 +93,12 @@ public:
     bool contains(const QString &section, const QString &path) const { return key(section, path) != nullptr; }
 
     // The value as the file holds it.
+    //
+    // A section the catalogue has no table for is kept whole as read; its
+    // plain values (a child element's text, path "Owner") are reached by
+    // text() and setText() all the same, as untyped texts: text() is empty
+    // for a value the section does not hold, and setText() adds the section
+    // (with its page value) or the element when it is missing.
     QString text(const QString &section, const QString &path) const;
     // The value by the key's type (int, double or QString) in the unit
     // given: null for the key's own (the unit its page shows),
@@ -108,19 +114,23 @@ public:
                   const SettingsConversion *unit = nullptr);
     bool setText(const QString &section, const QString &path, const QString &text);
 
-    // A character of a flag string ("1110"): true when it is "1"; a missing
-    // character is "0". setFlag pads a short string with "0" and keeps the
-    // tail of a longer one.
+    // A character of a flag string ("1110"): true when it is "1". A
+    // position the string does not reach takes the key's default there
+    // ("0" beyond it); setFlag pads a short string so, and keeps the tail of
+    // a longer one.
     bool flag(const QString &section, const QString &path, int position) const;
     bool setFlag(const QString &section, const QString &path, int position, bool on);
-    // The character at a position of a string of codes ("0" when missing).
+    // The character at a position of a string of codes (missing: as flag()).
     QChar character(const QString &section, const QString &path, int position) const;
     bool setCharacter(const QString &section, const QString &path, int position, QChar c);
     // An item of a list: "."-separated for an IPv4 address key, else
-    // separated by single spaces ("60 60 60 60"). A missing item is empty;
-    // setItem pads with "0".
+    // separated by single spaces ("60 60 60 60"). A missing or empty item
+    // takes the default's item there (empty beyond it); setItem fills such
+    // items the same way ("0" beyond the default).
     QString item(const QString &section, const QString &path, int position) const;
     bool setItem(const QString &section, const QString &path, int position, const QString &item);
+    // The key's default as stored text (empty for an unknown key).
+    QString defaultText(const QString &section, const QString &path) const;
 
     // ------------------------------------------------------------ as loaded
 
@@ -135,6 +145,11 @@ public:
     // A section the catalogue has no table for, as it was read (the first
     // of that name); null when the file had none.
     const CXmlElement *keptSection(const QString &name) const;
+    // A value of a section the catalogue does not describe, kept as read: the
+    // text of a child element or an attribute of the section ("FSBoudrate232"),
+    // or an attribute of a kept sub-section element ("RS232MODBUS/address").
+    // A null string when the file had no such value.
+    QString keptText(const QString &section, const QString &path) const;
 
     // Values that cannot be stored as they are (a character windows-1251
     // cannot hold, a known key's text over 254 bytes): saving writes them
@@ -155,6 +170,7 @@ private:
     Section *sectionData(const QString &name);
     const Section *sectionData(const QString &name) const;
     bool locate(const QString &section, const QString &path, const Section **s, int *index) const;
+    bool setKeptText(const QString &section, const QString &path, const QString &text);
     QString storedText(const SettingsKey &key, const QVariant &value, const SettingsConversion &unit) const;
     void loadTree(const CXmlElement *root, bool owned);
     void build(CXmlElement &root, const Header &header, Lending *lent) const;

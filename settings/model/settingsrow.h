@@ -31,6 +31,33 @@ constexpr SettingsChoice plainChoice(const char *code)
     return SettingsChoice{code, code, false};
 }
 
+// One place a legacy key's value goes when the key's replacement is absent
+// (SettingsRow::intoEach): the whole value of a key of the section, one item
+// of its list ("60 60 60 60"), or one character of its code string ("0000").
+// convert makes the target's text of the legacy text (null: the text as
+// read); a null result leaves the target as it is.
+struct SettingsInto
+{
+    enum Part : quint8 { Whole, Item, Character };
+    const char *path = nullptr;
+    Part part = Whole;
+    int position = 0;
+    QString (*convert)(const QString &legacyText) = nullptr;
+};
+
+constexpr SettingsInto intoKey(const char *path, QString (*convert)(const QString &) = nullptr)
+{
+    return SettingsInto{path, SettingsInto::Whole, 0, convert};
+}
+constexpr SettingsInto intoItem(const char *path, int position, QString (*convert)(const QString &) = nullptr)
+{
+    return SettingsInto{path, SettingsInto::Item, position, convert};
+}
+constexpr SettingsInto intoCharacter(const char *path, int position, QString (*convert)(const QString &) = nullptr)
+{
+    return SettingsInto{path, SettingsInto::Character, position, convert};
+}
+
 // What a text field accepts, besides fitting the settings record (at most
 // 254 bytes, every character in windows-1251). See SettingsText::check.
 enum class SettingsInputRule : quint8 {
@@ -114,6 +141,10 @@ struct SettingsRow
     // (through convert when given) in place of its default.
     const char *intoPath = nullptr;
     QString (*intoConvert)(const QString &legacyText) = nullptr;
+    // Legacy rows whose value goes to several places (applied in row order,
+    // after every key is read).
+    const SettingsInto *intoList = nullptr;
+    int intoCount = 0;
 
     // ------------------------------------------------------------ modifiers
     constexpr SettingsRow range(double lo, double hi, double stepBy = 0) const
@@ -185,6 +216,14 @@ struct SettingsRow
         SettingsRow r = *this;
         r.intoPath = path;
         r.intoConvert = convert;
+        return r;
+    }
+    template <size_t N>
+    constexpr SettingsRow intoEach(const SettingsInto (&list)[N]) const
+    {
+        SettingsRow r = *this;
+        r.intoList = list;
+        r.intoCount = int(N);
         return r;
     }
     constexpr SettingsRow writeOnly(QVariant (*compute)(const SettingsModel &, const QString &)) const

@@ -31,6 +31,7 @@ void ORV_SettingsPage::setup(const SettingsPageInfo &info)
         m_binder = new SettingsBinder(model(), section(), this, this);
         connect(m_binder, &SettingsBinder::loaded, this, [this] { afterLoad(); });
         m_binder->bindAll();
+        afterBind();
     }
     m_binder->setOnline(m_online);
     m_binder->load();

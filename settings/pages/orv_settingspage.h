@@ -4,6 +4,7 @@
 #include "settings/editor/trackeranswers.h"
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -97,7 +98,14 @@ public:
     // (dynamic property settingsLive) are reset.
     virtual void stopLive();
 
+    // What the user must correct before the values are saved or written,
+    // one message each; the editor saves nothing while there is any.
+    virtual QStringList inputProblems() const { return {}; }
+
 protected:
+    // Once, after the widgets are bound and before their first load: rules
+    // of the binder (keepGap) are set here.
+    virtual void afterBind() {}
     // After every load of the bound widgets.
     virtual void afterLoad() {}
 

@@ -89,12 +89,23 @@ void SettingsBinder::bindAll()
                 r.negate = true;
                 path.remove(0, 1);
             }
+            // "SYSTEM:useAutoBalanceChek": a key of another section.
+            const qsizetype colon = path.indexOf(QLatin1Char(':'));
+            if (colon >= 0) {
+                r.section = path.left(colon).trimmed();
+                path.remove(0, colon + 1);
+            }
             const qsizetype eq = path.indexOf(QLatin1Char('='));
             if (eq >= 0) {
                 r.codes = path.mid(eq + 1).split(QLatin1Char('|'));
                 path.truncate(eq);
             }
             r.path = path.trimmed();
+            bool ok = false;
+            const int index = w->property(EnabledByIndexProperty).toInt(&ok);
+            r.index = ok && w->property(EnabledByIndexProperty).isValid() ? index : -1;
+            const int item = w->property(EnabledByItemProperty).toInt(&ok);
+            r.item = ok && w->property(EnabledByItemProperty).isValid() ? item : -1;
             m_rules.append(r);
         }
         if (w->property(LiveProperty).toBool())
@@ -221,7 +232,9 @@ void SettingsBinder::prepare(Binding &b)
             rule = SettingsInputRule::Any;
             maxLength = 1;
         }
-        e->setValidator(new SettingsTextValidator(rule, maxLength, e));
+        // A page that gave the field a validator of its own keeps it.
+        if (!e->validator())
+            e->setValidator(new SettingsTextValidator(rule, maxLength, e));
         int limit = maxLength > 0 ? maxLength : k.maxLength();
         if (rule == SettingsInputRule::Phone)
             limit = 1 + (maxLength > 0 ? maxLength : 15);
@@ -231,7 +244,8 @@ void SettingsBinder::prepare(Binding &b)
             limit = 15;
         else if (rule == SettingsInputRule::Password && maxLength == 0)
             limit = 6;
-        e->setMaxLength(std::min(limit, k.maxLength()));
+        // A phone rule's length counts digits; the "+" comes on top.
+        e->setMaxLength(rule == SettingsInputRule::Phone ? limit : std::min(limit, k.maxLength()));
         break;
     }
     case Kind::Combo: {
@@ -308,6 +322,29 @@ void SettingsBinder::connectUser(int i)
     case Kind::Time:
         connect(static_cast<QTimeEdit *>(w), &QTimeEdit::timeChanged, this, changed);
         break;
+    }
+}
+
+void SettingsBinder::rebind(QWidget *widget, const QString &path)
+{
+    for (Binding &b : m_bindings) {
+        if (b.widget != widget)
+            continue;
+        if (b.path == path)
+            return;
+        const SettingsKey *key = m_model ? m_model->key(b.section, path) : nullptr;
+        if (!key) {
+            qWarning("SettingsBinder: %s cannot be bound to %s/%s, which the catalogue does not have",
+                     qPrintable(widget->objectName()), qPrintable(b.section), qPrintable(path));
+            return;
+        }
+        const QSignalBlocker block(widget); // a range set here changes no value
+        b.path = path;
+        b.key = key;
+        widget->setProperty(PathProperty, path);
+        prepare(b);
+        show(b);
+        return;
     }
 }
 
@@ -486,7 +523,11 @@ void SettingsBinder::onModelChanged(const QString &section, const QString &path)
 
 bool SettingsBinder::ruleHolds(const EnableRule &r) const
 {
-    const QString text = m_model->text(r.section, r.path).trimmed();
+    QString text = m_model->text(r.section, r.path).trimmed();
+    if (r.index >= 0)
+        text = m_model->character(r.section, r.path, r.index) == QLatin1Char('1') ? QStringLiteral("1") : QString();
+    else if (r.item >= 0)
+        text = m_model->item(r.section, r.path, r.item).trimmed();
     bool holds;
     if (!r.codes.isEmpty()) {
         holds = false;

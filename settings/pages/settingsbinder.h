@@ -30,7 +30,13 @@ struct SettingsConversion;
 //   settingsValue      the value a radio button (or a check box) stands for
 //   settingsEnabledBy  the widget is enabled while a key is not 0 or empty
 //                      ("GPSreject"), is one of some codes ("Owner=TACH|TGFS"),
-//                      or the reverse ("!GPSreject")
+//                      or the reverse ("!GPSreject"); a key of another section
+//                      is named with it ("SYSTEM:useAutoBalanceChek")
+//   settingsEnabledByIndex, settingsEnabledByItem
+//                      (Int) the rule looks at one character of the key
+//                      (enabled while it is "1") or one item of its list
+//                      (enabled while it is not 0 or empty), read as
+//                      SettingsModel::character() and item() read them
 //   settingsLive       (Bool) a live control: disabled offline, reset when
 //                      the page's polling stops
 //
@@ -41,6 +47,7 @@ struct SettingsConversion;
 //   QDoubleSpinBox                       a real; decimals from the catalogue
 //   QLineEdit                            the text, or an item; a validator refuses
 //                                        what cannot be stored or breaks the input rule
+//                                        (a validator the page set before keeps its place)
 //   QCheckBox, checkable QGroupBox       0/1, a flag character, or settingsValue
 //   QRadioButton                         checked while the key holds settingsValue;
 //                                        a value no button stands for checks none
@@ -73,6 +80,8 @@ public:
     static constexpr const char *UnitProperty = "settingsUnit";
     static constexpr const char *ValueProperty = "settingsValue";
     static constexpr const char *EnabledByProperty = "settingsEnabledBy";
+    static constexpr const char *EnabledByIndexProperty = "settingsEnabledByIndex";
+    static constexpr const char *EnabledByItemProperty = "settingsEnabledByItem";
     static constexpr const char *LiveProperty = "settingsLive";
 
     // Two keys kept `gap` apart within [minimum, maximum] (stored units) when
@@ -88,6 +97,10 @@ public:
     void bindAll();
     // Binds a widget from code: sets its properties and binds it.
     void bind(QWidget *widget, const QString &path, const QString &section = QString());
+
+    // Binds a bound widget to another key of its section instead (a widget
+    // whose key depends on a mode), and shows that key.
+    void rebind(QWidget *widget, const QString &path);
 
     void load();
     bool isLoading() const { return m_loading; }
@@ -132,6 +145,8 @@ private:
         QString path;
         QStringList codes;
         bool negate = false;
+        int index = -1;
+        int item = -1;
     };
     struct Gap
     {

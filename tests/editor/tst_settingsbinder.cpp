@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimeEdit>
+#include <QRegularExpressionValidator>
 #include <QValidator>
 
 namespace {
@@ -87,6 +88,7 @@ private slots:
     void lineEditsRefuseWhatCannotBeStored_data();
     void lineEditsRefuseWhatCannotBeStored();
     void octetsAndListItems();
+    void lineEditKeepsThePagesValidator();
     void timeEditMayBeEmpty();
     void loadRunsNoUserRule();
     void enablingRulesRunOnLoadAndAfterChanges();
@@ -176,15 +178,16 @@ void tst_SettingsBinder::checkBoxesFlagsAndValues()
     QList<bool> states;
     for (QCheckBox *f : flags)
         states << f->isChecked();
-    QCOMPARE(states, (QList<bool>{true, false, true, false, false, false, false, false, false, false, false, false}));
+    // The positions "1010" lacks are the default's ("11101111111"), "0" beyond it.
+    QCOMPARE(states, (QList<bool>{true, false, true, false, true, true, true, true, true, true, true, false}));
     QVERIFY(byDirection->isChecked());
     QVERIFY(!byAngle->isChecked());
 
-    // A short string is padded with "0" up to the box changed.
-    flags[5]->setChecked(true);
-    QCOMPARE(text("MODE0/inUse"), QStringLiteral("101001"));
+    // A short string is written whole, padded as it was shown.
+    flags[5]->setChecked(false);
+    QCOMPARE(text("MODE0/inUse"), QStringLiteral("10101011111"));
     flags[0]->setChecked(false);
-    QCOMPARE(text("MODE0/inUse"), QStringLiteral("001001"));
+    QCOMPARE(text("MODE0/inUse"), QStringLiteral("00101011111"));
     use->setChecked(true);
     QCOMPARE(text("srvUse"), QStringLiteral("1"));
     QVERIFY(group->isChecked());
@@ -342,6 +345,24 @@ void tst_SettingsBinder::octetsAndListItems()
     int pos = 0;
     QString big = QStringLiteral("256");
     QCOMPARE(octets[0]->validator()->validate(big, pos), QValidator::Invalid);
+}
+
+void tst_SettingsBinder::lineEditKeepsThePagesValidator()
+{
+    // A field the page gave a validator of its own (a stricter rule than the
+    // catalogue's) keeps it; the others get the catalogue's.
+    auto *own = bound<QLineEdit>(m_root, QStringLiteral("name"));
+    auto *digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), own);
+    own->setValidator(digits);
+    auto *plain = bound<QLineEdit>(m_root, QStringLiteral("password"));
+    bindAll();
+    QCOMPARE(own->validator(), digits);
+    QVERIFY(plain->validator() && plain->validator() != digits);
+    QCOMPARE(plain->maxLength(), 6);
+    own->clear();
+    own->insert(QStringLiteral("12"));
+    own->insert(QStringLiteral("x"));
+    QCOMPARE(text("name"), QStringLiteral("12"));
 }
 
 void tst_SettingsBinder::timeEditMayBeEmpty()

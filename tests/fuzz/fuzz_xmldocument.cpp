@@ -1,7 +1,9 @@
 // Settings files of any content: read from memory, loaded into the settings
 // model (every catalogue section through its table, the rest kept), saved,
-// and what was saved read and saved again to the same bytes.
+// and what was saved read and saved again to the same bytes; every text
+// read by position (flags, codes, list items) within, at and past its end.
 
+#include "settings/model/settingscatalogue.h"
 #include "settings/model/settingsmodel.h"
 #include "xml/cserialize.h"
 #include "xml/settingssection.h"
@@ -35,6 +37,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!model.openBytes(bytes))
         return 0;
     (void)model.unstorableValues();
+    for (const SettingsTable *table : SettingsCatalogue::sections()) {
+        const QString section = table->sectionName();
+        for (const SettingsKey &key : *table) {
+            if (key.type() != SettingsRow::Text)
+                continue;
+            const int length = int(model.text(section, key.path()).size());
+            for (int position = -1; position <= length + 2 && position < 300; ++position) {
+                (void)model.character(section, key.path(), position);
+                (void)model.item(section, key.path(), position);
+            }
+        }
+    }
     const QByteArray saved = model.toBytes({}, &error);
     if (saved.isEmpty())
         return 0; // a tree the writer refuses (too deep): not saved

@@ -43,6 +43,8 @@ private slots:
     void mileageFromTheHost_data();
     void mileageFromTheHost();
     void everyFieldOnRequest();
+    void oneWireReader_data();
+    void oneWireReader();
 };
 
 void tst_TelemetryService::tripIsContinuous()
@@ -260,6 +262,43 @@ void tst_TelemetryService::everyFieldOnRequest()
     service.setAllFields(false);
     const QByteArray fleet = service.record(41);
     QVERIFY(!TmiPage_Vela2(fleet.constData(), fleet.size()).isPresent(QStringLiteral("TiresNum30")));
+}
+
+void tst_TelemetryService::oneWireReader_data()
+{
+    using D = TelemetryService::OneWireDevice;
+    const quint64 key = TelemetryService().touchMemoryKey();
+    const quint64 *t = TelemetryService::TemperatureSensorCodes;
+    QTest::addColumn<int>("device");
+    QTest::addColumn<QList<quint64>>("reads");
+    QTest::newRow("the key") << int(D::TouchMemoryKey) << QList<quint64>{key, key, key};
+    QTest::newRow("the sensors in turn") << int(D::TemperatureSensors)
+                                         << QList<quint64>{t[0], t[1], t[2], t[3], t[0]};
+    QTest::newRow("key and sensors in turn") << int(D::Alternating)
+                                             << QList<quint64>{key, t[0], key, t[1], key, t[2]};
+}
+
+void tst_TelemetryService::oneWireReader()
+{
+    // What a read of the one-wire reader (2041) returns.
+    QFETCH(int, device);
+    QFETCH(QList<quint64>, reads);
+    TelemetryService service;
+    service.nextOneWireCode(); // choosing the device starts its turn again
+    service.setOneWireDevice(TelemetryService::OneWireDevice(device));
+    for (int i = 0; i < reads.size(); ++i)
+        QCOMPARE(service.nextOneWireCode(), reads.at(i));
+    // The sensors are DS18B20s: family 0x28, and the bus code's CRC (x^8 + x^5 + x^4 + 1) holds.
+    for (quint64 code : TelemetryService::TemperatureSensorCodes) {
+        QCOMPARE(int(code & 0xFF), 0x28);
+        quint8 crc = 0;
+        for (int byte = 0; byte < 7; ++byte) {
+            quint8 b = quint8(code >> (8 * byte));
+            for (int bit = 0; bit < 8; ++bit, b >>= 1)
+                crc = ((crc ^ b) & 1) ? quint8((crc >> 1) ^ 0x8C) : quint8(crc >> 1);
+        }
+        QCOMPARE(crc, quint8(code >> 56));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_TelemetryService)

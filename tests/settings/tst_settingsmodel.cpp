@@ -128,6 +128,8 @@ private slots:
     void textsThatCannotBeStoredAreRefused();
     void changesAreAnnounced();
     void loadedValuesKeptBesideTheCurrentOnes();
+    void plainValuesOfASectionWithoutATable();
+    void keptValuesCanBeRead();
 };
 
 // ------------------------------------------------------------ round trips
@@ -178,9 +180,10 @@ void tst_SettingsModel::roundTripKeepsWhatItDoesNotKnow_data()
                       "\t\t<GPSmaxHDOP>9.9</GPSmaxHDOP>\n"
                       "\t</TRACK>\n");
 
-    // The three values the earlier editor lost; Roaming is computed, the
-    // values of ROAMING_SIM1 it does not know stay.
+    // The three values the earlier editor lost, now known keys; Roaming is
+    // computed, the values of ROAMING_SIM1 it does not know stay.
     const QByteArray transfer = "<DEVICE><TRANSFER page=\"TRANSFER\">"
+                                "<GPRSfuture>7</GPRSfuture>"
                                 "<DFprotocol>DF_VELA</DFprotocol>"
                                 "<GPRSdiagSupress>1</GPRSdiagSupress>"
                                 "<GPRSprotocolConfig>1111111111101110001100000000100000001</GPRSprotocolConfig>"
@@ -192,6 +195,7 @@ void tst_SettingsModel::roundTripKeepsWhatItDoesNotKnow_data()
                       "\t\t<DFprotocol>DF_VELA</DFprotocol>\n"
                       "\t\t<GPRSdiagSupress>1</GPRSdiagSupress>\n"
                       "\t\t<GPRSprotocolConfig>1111111111101110001100000000100000001</GPRSprotocolConfig>\n"
+                      "\t\t<GPRSfuture>7</GPRSfuture>\n"
                       "\t</TRANSFER>\n");
     QTest::newRow("TRANSFER: Roaming from the mode, unknown attribute of a sub-section")
         << transfer << QByteArray("TRANSFER")
@@ -201,17 +205,17 @@ void tst_SettingsModel::roundTripKeepsWhatItDoesNotKnow_data()
                       "opCode8=\"\" opCode9=\"\"/>\n");
 
     QTest::newRow("section the catalogue does not know, whole")
-        << QByteArray("<DEVICE><CAN page=\"CAN\"><CANstandart>CANFMS</CANstandart><CANfuelThreshold>12.5"
-                      "</CANfuelThreshold><FILTER id=\"5\"><MASK>FF</MASK></FILTER><empty/></CAN></DEVICE>")
-        << QByteArray("CAN")
-        << QByteArray("\t<CAN page=\"CAN\">\n"
-                      "\t\t<CANstandart>CANFMS</CANstandart>\n"
-                      "\t\t<CANfuelThreshold>12.5</CANfuelThreshold>\n"
+        << QByteArray("<DEVICE><EMAIL page=\"EMAIL\"><server>mail.example.org</server><port>25"
+                      "</port><FILTER id=\"5\"><MASK>FF</MASK></FILTER><empty/></EMAIL></DEVICE>")
+        << QByteArray("EMAIL")
+        << QByteArray("\t<EMAIL page=\"EMAIL\">\n"
+                      "\t\t<server>mail.example.org</server>\n"
+                      "\t\t<port>25</port>\n"
                       "\t\t<FILTER id=\"5\">\n"
                       "\t\t\t<MASK>FF</MASK>\n"
                       "\t\t</FILTER>\n"
                       "\t\t<empty />\n"
-                      "\t</CAN>\n");
+                      "\t</EMAIL>\n");
 
     QTest::newRow("boundary values stay as read")
         << QByteArray("<DEVICE><TEMP_SENSORS page=\"TEMP_SENSORS\"><KeyT1></KeyT1><maxValT1>2147483647</maxValT1>"
@@ -268,8 +272,9 @@ void tst_SettingsModel::everySectionInPageOrderThenTheUnknownOnes()
         if (line.startsWith("\t<") && !line.startsWith("\t</"))
             order << line.mid(2, line.indexOf(' ') > 0 ? line.indexOf(' ') - 2 : line.indexOf('>') - 2);
     }
-    QCOMPARE(order, (QList<QByteArray>{"TRANSFER", "TRACK", "SYSTEM", "TEMP_SENSORS", "SENSORS", "OUTPUT_LINES",
-                                       "GUARD_PROFILES", "PHONES", "EMAIL", "TRACK", "CAN"}));
+    QCOMPARE(order, (QList<QByteArray>{"TRANSFER", "TRACK", "SYSTEM", "CAN", "RS485", "TEMP_SENSORS", "SENSORS",
+                                       "OUTPUT_LINES", "PHONES", "GUARD_PROFILES", "ECODRIVE", "BLUETOOTH", "EMAIL",
+                                       "TRACK"}));
     QVERIFY(saved.contains("\t<TRACK page=\"second\"/>\n"));
     QVERIFY(model.hasSection(QStringLiteral("TRACK")));
     QVERIFY(model.hasSection(QStringLiteral("PHONES")));
@@ -641,9 +646,13 @@ void tst_SettingsModel::flagStrings_data()
     QTest::addColumn<bool>("set");
     QTest::addColumn<QString>("after");
     QTest::newRow("a character of the string") << "1010" << 2 << true << false << "1000";
-    QTest::newRow("short string: missing characters are 0, padded with 0") << "1" << 5 << false << true << "100001";
+    // A position the string does not reach takes the default's character
+    // there ("1010"), and "0" beyond the default; a short string is written
+    // whole, as it was shown.
+    QTest::newRow("short string: beyond the default") << "1" << 5 << false << true << "101001";
+    QTest::newRow("short string: within the default") << "1" << 2 << true << false << "1000";
     QTest::newRow("long string keeps its tail") << "11101111111xyz" << 3 << false << true << "11111111111xyz";
-    QTest::newRow("empty string") << "" << 0 << false << true << "1";
+    QTest::newRow("empty string") << "" << 0 << true << false << "0010";
 }
 
 void tst_SettingsModel::flagStrings()
@@ -770,6 +779,77 @@ void tst_SettingsModel::loadedValuesKeptBesideTheCurrentOnes()
     QVERIFY(model.setValue(t, QStringLiteral("GPSmaxHDOP"), 3.5));
     QCOMPARE(model.text(t, QStringLiteral("GPSmaxHDOP")), QStringLiteral("3.5"));
     QVERIFY(!model.isChanged(t, QStringLiteral("GPSmaxHDOP")));
+}
+
+void tst_SettingsModel::plainValuesOfASectionWithoutATable()
+{
+    // A section the catalogue has no table for is kept whole; its plain
+    // values are read and set by path as texts, in place, beside the rest.
+    const QString rs = QStringLiteral("SPARE");
+    SettingsModel model;
+    QVERIFY(model.openBytes("<DEVICE><SPARE page=\"SPARE\"><Owner>TACH</Owner><TACH type=\"ATOL\"/>"
+                            "<FSBoudrate485>9600</FSBoudrate485></SPARE></DEVICE>"));
+    QCOMPARE(model.text(rs, QStringLiteral("Owner")), QStringLiteral("TACH"));
+    QCOMPARE(model.text(rs, QStringLiteral("FS0use485")), QString());
+    QCOMPARE(model.text(rs, QStringLiteral("TACH/type")), QString());
+    QVERIFY(!model.key(rs, QStringLiteral("Owner")));
+
+    QSignalSpy changed(&model, &SettingsModel::valueChanged);
+    QVERIFY(model.setText(rs, QStringLiteral("Owner"), QStringLiteral("FLDS")));
+    QVERIFY(model.setText(rs, QStringLiteral("Owner"), QStringLiteral("FLDS")));
+    QVERIFY(model.setText(rs, QStringLiteral("FS0use485"), QStringLiteral("1")));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.at(1).at(0).toString(), rs);
+    QCOMPARE(changed.at(1).at(1).toString(), QStringLiteral("FS0use485"));
+    QVERIFY(!model.setText(rs, QStringLiteral("TACH/type"), QStringLiteral("KSBI")));
+    QVERIFY(!model.setText(rs, QStringLiteral("Owner"), QStringLiteral("Müller")));
+    QVERIFY(!model.setValue(rs, QStringLiteral("Owner"), QStringLiteral("NONE")));
+    QCOMPARE(sectionOf(model.toBytes(), "SPARE"), QByteArray("\t<SPARE page=\"SPARE\">\n"
+                                                             "\t\t<Owner>FLDS</Owner>\n"
+                                                             "\t\t<TACH type=\"ATOL\"/>\n"
+                                                             "\t\t<FSBoudrate485>9600</FSBoudrate485>\n"
+                                                             "\t\t<FS0use485>1</FS0use485>\n"
+                                                             "\t</SPARE>\n"));
+
+    // Missing, the section is added (after the catalogue's) and read back.
+    model.reset();
+    QVERIFY(!model.hasSection(rs));
+    QVERIFY(model.setText(rs, QStringLiteral("Owner"), QStringLiteral("FLDS")));
+    QVERIFY(model.hasSection(rs));
+    const QByteArray saved = model.toBytes();
+    QVERIFY(saved.indexOf("<BLUETOOTH") < saved.indexOf("<SPARE page=\"SPARE\">"));
+    SettingsModel again;
+    QVERIFY(again.openBytes(saved));
+    QCOMPARE(again.text(rs, QStringLiteral("Owner")), QStringLiteral("FLDS"));
+    model.reset();
+    QVERIFY(!model.hasSection(rs));
+}
+
+void tst_SettingsModel::keptValuesCanBeRead()
+{
+    // What the catalogue does not describe stays readable (never writable)
+    // for a page that shows it as it is.
+    SettingsModel model(testTables());
+    QVERIFY(model.openBytes("<DEVICE><TEST page=\"TEST\" side=\"left\"><FS0use>1</FS0use><extra>7</extra><empty/>"
+                            "<EXTRA_SUB a=\"1\" b=\"\"/><TACH type=\"MERK\" serial=\"42\"/></TEST>"
+                            "<OTHER><x>9</x><SUB c=\"3\"/></OTHER></DEVICE>"));
+    const QString t = QStringLiteral("TEST");
+    QCOMPARE(model.keptText(t, QStringLiteral("extra")), QStringLiteral("7"));
+    QCOMPARE(model.keptText(t, QStringLiteral("side")), QStringLiteral("left"));
+    QCOMPARE(model.keptText(t, QStringLiteral("EXTRA_SUB/a")), QStringLiteral("1"));
+    QVERIFY(!model.keptText(t, QStringLiteral("empty")).isNull());
+    QVERIFY(model.keptText(t, QStringLiteral("empty")).isEmpty());
+    QVERIFY(!model.keptText(t, QStringLiteral("EXTRA_SUB/b")).isNull());
+    QVERIFY(model.keptText(t, QStringLiteral("EXTRA_SUB/c")).isNull());
+    QVERIFY(model.keptText(t, QStringLiteral("missing")).isNull());
+    // Catalogue keys are no kept values.
+    QVERIFY(model.keptText(t, QStringLiteral("FS0use")).isNull());
+    QVERIFY(model.keptText(t, QStringLiteral("page")).isNull());
+    // A section the catalogue has no table for.
+    QCOMPARE(model.keptText(QStringLiteral("OTHER"), QStringLiteral("x")), QStringLiteral("9"));
+    QCOMPARE(model.keptText(QStringLiteral("OTHER"), QStringLiteral("SUB/c")), QStringLiteral("3"));
+    QVERIFY(model.keptText(QStringLiteral("NONE"), QStringLiteral("x")).isNull());
+    QVERIFY(model.keptText(t, QStringLiteral("a/b/c")).isNull());
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsModel)

@@ -469,6 +469,8 @@ void tst_TmiWriters::unwritableFile_data()
     QTest::newRow("table") << QStringLiteral("csv");
     QTest::newRow("tmi") << QStringLiteral("tmi");
     QTest::newRow("kml") << QStringLiteral("kml");
+    QTest::newRow("gpx") << QStringLiteral("gpx");
+    QTest::newRow("timed kml") << QStringLiteral("kmltrack");
 }
 
 void tst_TmiWriters::unwritableFile()

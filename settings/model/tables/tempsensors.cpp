@@ -3,23 +3,26 @@
 
 namespace {
 
+// Keys are the sensors' 64-bit bus codes in hexadecimal; limits are tenths
+// of a degree in the file, degrees on the page (the sliders count half
+// degrees), within what the sensors measure.
 const SettingsRow kRows[] = {
-    entryText("KeyT1", ""),
-    entryText("KeyT2", ""),
-    entryText("KeyT3", ""),
-    entryText("KeyT4", ""),
+    entryText("KeyT1", "").input(SettingsInputRule::Hex, 16),
+    entryText("KeyT2", "").input(SettingsInputRule::Hex, 16),
+    entryText("KeyT3", "").input(SettingsInputRule::Hex, 16),
+    entryText("KeyT4", "").input(SettingsInputRule::Hex, 16),
     entryTextOf("nicknameT1", "K4810_275"),
     entryTextOf("nicknameT2", "K4810_276"),
     entryTextOf("nicknameT3", "K4810_277"),
     entryTextOf("nicknameT4", "K4810_278"),
-    entryInt("maxValT1", 1200),
-    entryInt("maxValT2", 1200),
-    entryInt("maxValT3", 1200),
-    entryInt("maxValT4", 1200),
-    entryInt("minValT1", -500),
-    entryInt("minValT2", -500),
-    entryInt("minValT3", -500),
-    entryInt("minValT4", -500),
+    entryInt("maxValT1", 1200).unit(SettingsConversion::TenthsAsDegrees).range(-55, 125, 0.5),
+    entryInt("maxValT2", 1200).unit(SettingsConversion::TenthsAsDegrees).range(-55, 125, 0.5),
+    entryInt("maxValT3", 1200).unit(SettingsConversion::TenthsAsDegrees).range(-55, 125, 0.5),
+    entryInt("maxValT4", 1200).unit(SettingsConversion::TenthsAsDegrees).range(-55, 125, 0.5),
+    entryInt("minValT1", -500).unit(SettingsConversion::TenthsAsDegrees).range(-55, 125, 0.5),
+    entryInt("minValT2", -500).unit(SettingsConversion::TenthsAsDegrees).range(-55, 125, 0.5),
+    entryInt("minValT3", -500).unit(SettingsConversion::TenthsAsDegrees).range(-55, 125, 0.5),
+    entryInt("minValT4", -500).unit(SettingsConversion::TenthsAsDegrees).range(-55, 125, 0.5),
 };
 
 } // namespace

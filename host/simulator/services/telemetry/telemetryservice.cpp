@@ -25,6 +25,29 @@ QList<uint32_t> TelemetryService::requests() const
             SetMileage};
 }
 
+const quint64 TelemetryService::TemperatureSensorCodes[4] = {0xDF0000071A3C5E28ull, 0x770000071A3C9F28ull,
+                                                            0x850000071A4B1028ull, 0xC30000071A4B7728ull};
+
+void TelemetryService::setOneWireDevice(OneWireDevice device)
+{
+    m_oneWireDevice = device;
+    m_oneWireReads = 0;
+}
+
+quint64 TelemetryService::nextOneWireCode()
+{
+    const int read = m_oneWireReads++;
+    switch (m_oneWireDevice) {
+    case OneWireDevice::TouchMemoryKey:
+        return m_touchMemoryKey;
+    case OneWireDevice::TemperatureSensors:
+        return TemperatureSensorCodes[read % 4];
+    case OneWireDevice::Alternating:
+        break;
+    }
+    return read % 2 == 0 ? m_touchMemoryKey : TemperatureSensorCodes[(read / 2) % 4];
+}
+
 void TelemetryService::setTrip(int pages, uint32_t lastTime)
 {
     m_trip = std::make_unique<TripGenerator>(pages, lastTime);
@@ -162,7 +185,7 @@ int32_t TelemetryService::handleRequest(const PluginMessage &request, SimulatedT
         break;
     }
     case ReadTouchMemoryKey:
-        tracker.reply(PluginMessage::value64(TouchMemoryKey, m_touchMemoryKey));
+        tracker.reply(PluginMessage::value64(TouchMemoryKey, nextOneWireCode()));
         break;
     case ReadRfidTag:
         tracker.reply(PluginMessage::value64(RfidTag, m_rfidTag, 1));

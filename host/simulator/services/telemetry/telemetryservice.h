@@ -11,7 +11,8 @@ class QTimer;
 
 // The telemetry side of the simulated tracker: its stored trip, answered
 // page by page to the telemetry window, its outputs and guard mode, the SIM
-// balance, the server buffers, and the touch-memory and RFID readers.
+// balance, the server buffers, the one-wire reader (a touch-memory key and
+// temperature sensors) and the RFID reader.
 //
 // Pages are mostly F8 records with an F6 record now and then; the
 // second-generation setting stores masked generation-20 records under a
@@ -51,6 +52,18 @@ public:
     quint64 touchMemoryKey() const { return m_touchMemoryKey; }
     quint64 rfidTag() const { return m_rfidTag; }
 
+    // What is attached to the one-wire reader, so what a read (2041)
+    // returns: the touch-memory key, the temperature sensors one after the
+    // other (as a technician attaches them in turn), or the two in turn
+    // (key, sensor 1, key, sensor 2, ...).
+    enum class OneWireDevice { TouchMemoryKey, TemperatureSensors, Alternating };
+    void setOneWireDevice(OneWireDevice device);
+    OneWireDevice oneWireDevice() const { return m_oneWireDevice; }
+    // The four temperature sensors' codes (family 0x28, valid CRC).
+    static const quint64 TemperatureSensorCodes[4];
+    // The code the next read returns (advances the turn).
+    quint64 nextOneWireCode();
+
 private:
     int currentPage();
     void answerPage(SimulatedTracker &tracker, uint32_t msgId, int number, int prefixLength);
@@ -63,6 +76,8 @@ private:
     bool m_recording = true;
     int m_balanceDelay = 3000;
     quint64 m_touchMemoryKey = 0x5A000012A4C3F101ull;
+    OneWireDevice m_oneWireDevice = OneWireDevice::Alternating;
+    int m_oneWireReads = 0;
     quint64 m_rfidTag = 4810001234567ull;
 };
 
