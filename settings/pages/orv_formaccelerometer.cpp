@@ -38,6 +38,11 @@ ORV_FormAccelerometer::ORV_FormAccelerometer(orv_FormXml_K4810 *editor, QWidget 
 
 ORV_FormAccelerometer::~ORV_FormAccelerometer() = default;
 
+QMessageBox *ORV_FormAccelerometer::resetQuestion() const
+{
+    return m_question;
+}
+
 void ORV_FormAccelerometer::afterLoad()
 {
     m_virtual->afterLoad();

@@ -54,7 +54,7 @@ public:
     // The wizard, once opened.
     ORV_FormAccelCalibrMaster *master() const { return m_master; }
     // The reset question while it is shown.
-    QMessageBox *resetQuestion() const { return m_question; }
+    QMessageBox *resetQuestion() const;
 
     void onAnswer(uint32_t msgId, intptr_t p1, intptr_t p2) override;
     void onTrackerChanged() override;
