@@ -40,19 +40,18 @@ ORV_FormTM::~ORV_FormTM() = default;
 
 void ORV_FormTM::afterLoad()
 {
-    showForm();
+    showForm(model() ? model()->text(section(), QLatin1String(FormatPath)) : QString());
 }
 
 void ORV_FormTM::slot_currentIndexChanged_FormatTM(int nIndex)
 {
-    Q_UNUSED(nIndex);
-    // The binder has put the choice into the model first.
-    showForm();
+    // The user's choice: its code (the binder may not have stored it yet).
+    const QVariant code = ui->FormatTM->itemData(nIndex);
+    showForm(code.isValid() ? code.toString() : ui->FormatTM->itemText(nIndex));
 }
 
-void ORV_FormTM::showForm()
+void ORV_FormTM::showForm(const QString &format)
 {
-    const QString format = model() ? model()->text(section(), QLatin1String(FormatPath)) : QString();
     // Any form but the key file's is the short list, as the tracker reads it.
     const bool keyFile = format.trimmed() == QLatin1String(KeyFileFormat);
     ui->stackedWidget_Format->setCurrentWidget(keyFile ? static_cast<QWidget *>(m_file) : m_config);

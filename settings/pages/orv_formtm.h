@@ -54,7 +54,7 @@ private:
     // Who asked for a key's code.
     enum class KeyReader { None, Config, File };
 
-    void showForm();
+    void showForm(const QString &format);
     void giveDirectories();
     void send(uint32_t msgId, intptr_t p1, intptr_t p2);
     void readConfigKey(int number);

@@ -145,7 +145,7 @@ void tst_AccelKeyPages::loadingChangesNothing()
     // file loaded and saved untouched keeps its values, and switching the
     // wake-up off and on again returns the sensitivity the slider shows.
     Editor e;
-    QVERIFY(e.load(kAccel, "<SENSORS sh1=\"45.0\" wakeup=\"0\"/><RAIF mode=\"0\"/>"));
+    QVERIFY(e.load(kAccel, "<SENSORS sh1=\"45.0\" wakeup=\"0\"/><RAIF tech=\"1\" mode=\"0\"/>"));
     QWidget *page = e.page(E::PageAccelerometer);
     e.show(E::PageAccelerometer);
     for (const char *path : {"SENSORS/wakeup", "SENSORS/sh1", "RAIF/mode", "RAIF/step2"})
