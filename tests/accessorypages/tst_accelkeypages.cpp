@@ -59,6 +59,7 @@ private slots:
     void keysEdited();
     void formChosen();
     void keyReadIntoTheShortList();
+    void keyFileTransferHoldsThePage();
 };
 
 void tst_AccelKeyPages::accelerometerShown_data()
@@ -366,6 +367,54 @@ void tst_AccelKeyPages::keyReadIntoTheShortList()
     const quint64 other = 0x42;
     e.deliver(OrvMsg::TouchMemoryCode, addr(&other));
     QCOMPARE(e.model()->text(kTm, QStringLiteral("tmKeyCode3")), QStringLiteral("0012A4C3F101"));
+}
+
+void tst_AccelKeyPages::keyFileTransferHoldsThePage()
+{
+    // The key file page inside the touch-memory page: its blocks go to the
+    // host as a buffer's address and length; while a transfer runs the
+    // other tabs are out of reach; an error or a detach ends it.
+    Editor e;
+    QVERIFY(e.load(kTm, "<TM_PARAM format=\"BIN\"/>"));
+    auto *page = qobject_cast<ORV_FormTM *>(e.page(E::PageTM));
+    QStringList told;
+    page->filePage()->setNotifier([&told](const QString &text) { told << text; });
+    auto *tabs = e.editor()->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    const int accelTab = e.page(E::PageAccelerometer)->tabIndex();
+    e.attach();
+    e.show(E::PageTM);
+    requests().clear();
+    QByteArray firstBlock;
+    answerInsideSend() = [&firstBlock](const Request &r) {
+        if (r.msgId == OrvMsg::TouchMemorySave && firstBlock.isEmpty())
+            firstBlock = QByteArray(reinterpret_cast<const char *>(r.p1), int(r.p2));
+    };
+    widget<QPushButton>(page->filePage(), "BtnSaveDevice")->pressed();
+    answerInsideSend() = nullptr;
+    QCOMPARE(count(OrvMsg::TouchMemorySave), 1);
+    QCOMPARE(firstBlock.size(), 2 + 512); // block number, then the file's first 512 bytes
+    QVERIFY(firstBlock.startsWith(QByteArray("\x00\x00TMK", 5)));
+    QVERIFY(!tabs->isTabEnabled(accelTab));
+    e.editor()->setCurrentTab(accelTab);
+    QCOMPARE(tabs->currentIndex(), page->tabIndex());
+    QVERIFY(!widget(page, "FormatTM")->isEnabled());
+
+    // Block 0 acknowledged, block 1 refused: the error, the tabs back.
+    e.deliver(OrvMsg::TouchMemorySaveAnswer, QByteArray("*#TMKW:1"));
+    QCOMPARE(count(OrvMsg::TouchMemorySave), 2);
+    e.deliver(OrvMsg::TouchMemorySaveAnswer, QByteArray("*#TMKW:3"));
+    QCOMPARE(told, QStringList{QStringLiteral("Error (Write file): 0x33")});
+    QVERIFY(tabs->isTabEnabled(accelTab));
+    QVERIFY(widget(page, "FormatTM")->isEnabled());
+
+    // Reading from the tracker, then a detach: the page lets go.
+    widget<QPushButton>(page->filePage(), "BtnLoadDevice")->pressed();
+    QCOMPARE(count(OrvMsg::TouchMemoryLoad), 1);
+    QVERIFY(!tabs->isTabEnabled(accelTab));
+    e.detach();
+    QVERIFY(tabs->isTabEnabled(accelTab));
+    QVERIFY(!page->filePage()->isTransferring());
+    QVERIFY(!widget(page->filePage(), "BtnLoadDevice")->isEnabled());
 }
 
 QTEST_MAIN(tst_AccelKeyPages)
