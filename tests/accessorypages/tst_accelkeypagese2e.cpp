@@ -264,6 +264,14 @@ void tst_AccelKeyPagesE2E::calibrationFromThePage()
     child<QPushButton>(editor, "ORV_FormAccelerometer", "pushButton_Read")->pressed();
     QTRY_VERIFY(state->text() != before);
     QCOMPARE(m_accel->calibration(), '1');
+
+    // Reset, once the user agrees: the tracker forgets the calibration.
+    auto *result = child<QLabel>(editor, "ORV_FormAccelerometer", "label_Result");
+    acceptNextQuestion();
+    child<QPushButton>(editor, "ORV_FormAccelerometer", "Btn_Default")->pressed();
+    QTRY_VERIFY(!result->text().isEmpty());
+    QCOMPARE(m_accel->calibration(), '0');
+    QCOMPARE(state->text(), before);
 }
 
 void tst_AccelKeyPagesE2E::tabsFitTheScreen()
