@@ -83,6 +83,8 @@ void ORV_FormTMFile::ensureRows()
         row->setKeyReadEnabled(m_online);
         connect(row, &ORV_FormWidgetTM::readKeyRequested, this, &ORV_FormTMFile::onReadKeyRequested);
         layout->addWidget(row);
+        // Built while the page shows (its children already shown): shown by hand.
+        row->show();
         m_rows.push_back(row);
     }
     layout->addStretch(1);
