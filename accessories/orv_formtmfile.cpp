@@ -80,8 +80,11 @@ void ORV_FormTMFile::ensureRows()
     ui->widget_Keys->setUpdatesEnabled(false);
     for (int i = 0; i < TmKeyFile::KeyCount; ++i) {
         auto *row = new ORV_FormWidgetTM(i + 1, ui->widget_Keys);
+        row->setKeyReadEnabled(m_online);
         connect(row, &ORV_FormWidgetTM::readKeyRequested, this, &ORV_FormTMFile::onReadKeyRequested);
         layout->addWidget(row);
+        // Built while the page shows (its children already shown): shown by hand.
+        row->show();
         m_rows.push_back(row);
     }
     layout->addStretch(1);
@@ -187,14 +190,23 @@ void ORV_FormTMFile::setButtonsEnabled(bool enabled)
 {
     ui->BtnLoadFile->setEnabled(enabled);
     ui->BtnSaveFile->setEnabled(enabled);
-    ui->BtnLoadDevice->setEnabled(enabled);
-    ui->BtnSaveDevice->setEnabled(enabled);
+    ui->BtnLoadDevice->setEnabled(enabled && m_online);
+    ui->BtnSaveDevice->setEnabled(enabled && m_online);
     ui->progressBar_Transfer->setVisible(!enabled);
+}
+
+void ORV_FormTMFile::setOnline(bool online)
+{
+    m_online = online;
+    if (!isTransferring())
+        setButtonsEnabled(true);
+    for (ORV_FormWidgetTM *row : m_rows)
+        row->setKeyReadEnabled(online);
 }
 
 void ORV_FormTMFile::slot_pressed_BtnSaveDevice()
 {
-    if (isTransferring())
+    if (isTransferring() || !m_online)
         return;
     const QByteArray file = TmKeyFile::write(keys());
     setButtonsEnabled(false);
@@ -212,7 +224,7 @@ void ORV_FormTMFile::slot_pressed_BtnSaveDevice()
 
 void ORV_FormTMFile::slot_pressed_BtnLoadDevice()
 {
-    if (isTransferring())
+    if (isTransferring() || !m_online)
         return;
     ensureRows();
     setButtonsEnabled(false);
@@ -274,6 +286,8 @@ void ORV_FormTMFile::onReadFinished(TmKeyTransfer::Result result, const QString 
 
 void ORV_FormTMFile::onReadKeyRequested(int number)
 {
+    if (!m_online)
+        return;
     m_keyRow = number;
     if (m_send)
         m_send(ReadKeyMessage, 0, 0);

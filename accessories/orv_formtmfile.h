@@ -58,6 +58,10 @@ public:
     void onTouchMemoryCode(quint64 code);
     // The tracker was attached or detached: a running transfer ends.
     void detach();
+    // The buttons that ask the tracker are enabled only online (the page
+    // is online until told otherwise).
+    void setOnline(bool online);
+    bool isOnline() const { return m_online; }
 
     // The rows (built on first use).
     int rowCount();
@@ -112,6 +116,7 @@ private:
     std::vector<ORV_FormWidgetTM *> m_rows;
     QString m_dataDir;
     int m_keyRow = 0; // the row that asked for a key's code (from 1), 0 for none
+    bool m_online = true;
     FileChooser m_saveChooser;
     FileChooser m_openChooser;
     Notifier m_notifier;

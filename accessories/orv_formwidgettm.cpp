@@ -1,5 +1,6 @@
 #include "accessories/orv_formwidgettm.h"
 
+#include "settings/pages/settingsbinder.h"
 #include "ui_orv_formwidgettm.h"
 
 #include <QRegularExpressionValidator>
@@ -79,6 +80,19 @@ void ORV_FormWidgetTM::clear()
     ui->lineEdit_Code->clear();
     ui->lineEdit_Text->clear();
     ui->comboBox_Mode->setCurrentIndex(0);
+}
+
+void ORV_FormWidgetTM::bindToKeys(const QString &codePath, const QString &textPath, const QString &modePath)
+{
+    ui->lineEdit_Code->setProperty(SettingsBinder::PathProperty, codePath);
+    ui->lineEdit_Text->setProperty(SettingsBinder::PathProperty, textPath);
+    ui->comboBox_Mode->setProperty(SettingsBinder::PathProperty, modePath);
+    ui->Btn_Key->setProperty(SettingsBinder::LiveProperty, true);
+}
+
+void ORV_FormWidgetTM::setKeyReadEnabled(bool enabled)
+{
+    ui->Btn_Key->setEnabled(enabled);
 }
 
 void ORV_FormWidgetTM::slot_pressed_Btn_Key()

@@ -43,6 +43,13 @@ public:
     // An empty row: no code, no text, the first mode.
     void clear();
 
+    // A row of a settings page: its code, text and mode are bound to these
+    // keys of the page's section (by the page's binder), and its read
+    // button is a live control (enabled only while the tracker is attached).
+    void bindToKeys(const QString &codePath, const QString &textPath, const QString &modePath);
+    // The read button of a row that is not bound.
+    void setKeyReadEnabled(bool enabled);
+
 signals:
     // The user asked for the code of the key touched to the reader.
     void readKeyRequested(int number);

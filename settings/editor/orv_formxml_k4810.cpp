@@ -170,6 +170,32 @@ QString orv_FormXml_K4810::temporaryDirectory() const
     return m_tempDir && m_tempDir->isValid() ? m_tempDir->path() : QString();
 }
 
+QString orv_FormXml_K4810::pagesTemporaryDirectory()
+{
+    const QString any = temporaryPath(QString());
+    return any.isEmpty() ? QString() : temporaryDirectory();
+}
+
+QString orv_FormXml_K4810::dataDirectory() const
+{
+    const QString given = m_device ? m_device->path(0) : QString();
+    return given.isEmpty() ? QDir::homePath() : QDir(given).absolutePath();
+}
+
+void orv_FormXml_K4810::holdPage(ORV_SettingsPage *page, bool hold)
+{
+    if (hold && !page)
+        return;
+    if (!hold && page && m_heldPage && page != m_heldPage)
+        return;
+    m_heldPage = hold ? page : nullptr;
+    for (int i = 0; i < ui->tabWidget->count(); ++i)
+        ui->tabWidget->setTabEnabled(i, !m_heldPage || i == m_heldPage->tabIndex());
+    ui->pushButton_Unused->setEnabled(!m_heldPage);
+    ui->pushBtn_Full_ConfigLight->setEnabled(!m_heldPage && ui->pushButton_SaveToFile->isEnabled());
+    updateNavigation();
+}
+
 ORV_SettingsPage *orv_FormXml_K4810::page(int position) const
 {
     return position >= 0 && position < PageCount ? m_pages[size_t(position)] : nullptr;
@@ -203,6 +229,8 @@ bool orv_FormXml_K4810::isLightShown() const
 
 void orv_FormXml_K4810::setCurrentTab(int index)
 {
+    if (m_heldPage && index != m_heldPage->tabIndex())
+        return;
     if (index >= 0 && index < ui->tabWidget->count())
         ui->tabWidget->setCurrentIndex(index);
 }
@@ -280,6 +308,10 @@ void orv_FormXml_K4810::setOnline(bool online)
         m_write->detach();
     m_online = online;
     applyOnline();
+    for (ORV_SettingsPage *p : m_pages) {
+        if (p)
+            p->onTrackerChanged();
+    }
 }
 
 void orv_FormXml_K4810::applyOnline()
@@ -299,7 +331,7 @@ void orv_FormXml_K4810::setControlsEnabled(bool enabled)
     for (QPushButton *b : {ui->pushButton_SaveToFile, ui->pushButton_First, ui->pushButton_PrevScreen,
                            ui->pushButton_NextScreen, ui->pushButton_Last, ui->pushButton_Help, ui->pushButton_Close})
         b->setEnabled(enabled);
-    ui->pushBtn_Full_ConfigLight->setEnabled(enabled);
+    ui->pushBtn_Full_ConfigLight->setEnabled(enabled && !m_heldPage);
     ui->pushButton_LoadToDevice->setEnabled(enabled && m_online);
     m_lightPage->setEnabled(enabled);
     m_lightPage->setOnline(m_online);
@@ -394,8 +426,9 @@ void orv_FormXml_K4810::updateNavigation()
 {
     const int index = ui->tabWidget->currentIndex();
     const int last = ui->tabWidget->count() - 1;
-    const bool atFirst = index <= 0;
-    const bool atLast = index >= last;
+    // A held page keeps the user on it.
+    const bool atFirst = index <= 0 || m_heldPage;
+    const bool atLast = index >= last || m_heldPage;
     ui->pushButton_First->setEnabled(!atFirst);
     ui->pushButton_PrevScreen->setEnabled(!atFirst);
     ui->pushButton_NextScreen->setEnabled(!atLast);
@@ -425,7 +458,7 @@ void orv_FormXml_K4810::slot_triggered_Menu(QAction *lpItem)
 
 void orv_FormXml_K4810::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::RightButton && !isLightShown()) {
+    if (event->button() == Qt::RightButton && !isLightShown() && !m_heldPage) {
         m_menu->popup(event->globalPosition().toPoint());
         event->accept();
         return;
@@ -1011,14 +1044,17 @@ void orv_FormXml_K4810::requestTouchMemoryRead()
     requestForCurrent(OrvMsg::TouchMemoryRead, 0, 0, {OrvMsg::TouchMemoryReadAnswer});
 }
 
-void orv_FormXml_K4810::requestTouchMemorySave(int p1, int p2)
+void orv_FormXml_K4810::requestTouchMemorySave(const void *buffer, int length)
 {
-    requestForCurrent(OrvMsg::TouchMemorySave, p1, p2, {OrvMsg::TouchMemorySaveAnswer});
+    // The host reads the buffer during the call; an address does not fit an int.
+    requestForCurrent(OrvMsg::TouchMemorySave, addr(buffer), buffer ? qMax(0, length) : 0,
+                      {OrvMsg::TouchMemorySaveAnswer});
 }
 
-void orv_FormXml_K4810::requestTouchMemoryLoad(int p1, int p2)
+void orv_FormXml_K4810::requestTouchMemoryLoad(const void *buffer, int length)
 {
-    requestForCurrent(OrvMsg::TouchMemoryLoad, p1, p2, {OrvMsg::TouchMemoryLoadAnswer});
+    requestForCurrent(OrvMsg::TouchMemoryLoad, addr(buffer), buffer ? qMax(0, length) : 0,
+                      {OrvMsg::TouchMemoryLoadAnswer});
 }
 
 void orv_FormXml_K4810::requestTouchMemory()
@@ -1054,7 +1090,9 @@ void orv_FormXml_K4810::requestAccelCalibrationStep(uchar first, uchar second)
     r.msgId = OrvMsg::AccelCalibrationStep;
     r.bytes = QByteArray(1, char(first)) + QByteArray(1, char(second));
     r.answers = {OrvMsg::AccelCalibrationAnswer};
-    m_polling->request(currentPage(), r);
+    // A step reports its progress in several statuses, minutes apart: they
+    // reach the page until it stops (left, offline, closed).
+    m_polling->request(currentPage(), r, true);
 }
 
 void orv_FormXml_K4810::requestBluetooth()

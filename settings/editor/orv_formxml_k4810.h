@@ -92,6 +92,17 @@ public:
     void setPage(int position, ORV_SettingsPage *page);
     // Where the temporary files of writes live.
     QString temporaryDirectory() const;
+    // The editor's temporary directory (made on first use) for the pages'
+    // temporary files; empty when none can be made. Never the working directory.
+    QString pagesTemporaryDirectory();
+    // Where the pages propose and open their data files: the host's data
+    // directory (message 2049), the home directory until it gives one.
+    QString dataDirectory() const;
+    // While a page runs an exchange whose answers only it can take (a key
+    // file transfer), the other tabs, the page list and the light form are
+    // out of reach, so that leaving the page does not end the exchange.
+    void holdPage(ORV_SettingsPage *page, bool hold);
+    ORV_SettingsPage *heldPage() const { return m_heldPage; }
 
     // Operations the device object calls.
     void resetAll();
@@ -167,8 +178,9 @@ public:
     void requestAccelState();            // 2085
     void requestAccelOption(int option); // 2087, only while the accelerometer page is current
     void requestTouchMemoryRead();       // 2111
-    void requestTouchMemorySave(int p1, int p2); // 2113
-    void requestTouchMemoryLoad(int p1, int p2); // 2115
+    // 2113 and 2115 carry a buffer (its address in p1) and its length.
+    void requestTouchMemorySave(const void *buffer, int length); // 2113
+    void requestTouchMemoryLoad(const void *buffer, int length); // 2115
     void requestTouchMemory();           // 2117
     void requestEmail();                 // 2119
     void requestDeadZoneRead();          // 2121
@@ -252,6 +264,7 @@ private:
 
     std::array<ORV_SettingsPage *, PageCount> m_pages{};
     ORV_SettingsPage *m_previousPage = nullptr;
+    ORV_SettingsPage *m_heldPage = nullptr;
     ORV_Form_ParamInfo *m_paramInfo = nullptr;
     ORV_FormXml_Light *m_lightPage = nullptr;
     QMenu *m_menu = nullptr;

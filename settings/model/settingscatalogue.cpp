@@ -10,8 +10,10 @@ extern const SettingsSectionRows kCanSection;
 extern const SettingsSectionRows kRs485Section;
 extern const SettingsSectionRows kTempSensorsSection;
 extern const SettingsSectionRows kSensorsSection;
+extern const SettingsSectionRows kAccelerometerSection;
 extern const SettingsSectionRows kOutputLinesSection;
 extern const SettingsSectionRows kPhonesSection;
+extern const SettingsSectionRows kTmKeysSection;
 extern const SettingsSectionRows kGuardProfilesSection;
 extern const SettingsSectionRows kEcoDriveSection;
 extern const SettingsSectionRows kBluetoothSection;
@@ -27,8 +29,10 @@ const SettingsSectionRows *const kSections[] = {
     &kRs485Section,
     &kTempSensorsSection,
     &kSensorsSection,
+    &kAccelerometerSection,
     &kOutputLinesSection,
     &kPhonesSection,
+    &kTmKeysSection,
     &kGuardProfilesSection,
     &kEcoDriveSection,
     &kBluetoothSection,

@@ -67,6 +67,9 @@ public:
 
     virtual void setOnline(bool online);
     bool isOnline() const { return m_online; }
+    // A tracker was attached or detached (after setOnline): an exchange
+    // under way with the tracker that was there ends.
+    virtual void onTrackerChanged() {}
 
     // Requests through the editor (sent only online): the answers listed
     // reach this page until the first of them (stream: until the page stops).

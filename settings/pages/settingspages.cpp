@@ -6,6 +6,7 @@
 #include "accessories/orv_formrs.h"
 #include "core/orvmessages.h"
 #include "settings/editor/orv_formxml_k4810.h"
+#include "settings/pages/orv_formaccelerometer.h"
 #include "settings/pages/orv_formguard.h"
 #include "settings/pages/orv_forminfo.h"
 #include "settings/pages/orv_formoutputlines.h"
@@ -13,6 +14,7 @@
 #include "settings/pages/orv_formsensors.h"
 #include "settings/pages/orv_formsystem.h"
 #include "settings/pages/orv_formtempsensors.h"
+#include "settings/pages/orv_formtm.h"
 #include "settings/pages/orv_formtrack.h"
 #include "settings/pages/orv_formtransfer.h"
 
@@ -42,12 +44,13 @@ const QList<SettingsPageInfo> kPages = {
      &createPage<ORV_FormTempSensors>},
     {E::PageSensors, "ORV_FormSensors", "SENSORS", "K4810_290", nullptr, "k-4810p8.html", &createPage<ORV_FormSensors>,
      OrvMsg::SensorsPoll, {OrvMsg::FuelLevelAnswer, OrvMsg::StateAnswer}, true},
-    {E::PageAccelerometer, "ORV_FormAccelerometer", "ACCELEROMETER", "K4810_340", nullptr, "k-4810p9.html", nullptr,
+    {E::PageAccelerometer, "ORV_FormAccelerometer", "ACCELEROMETER", "K4810_340", nullptr, "k-4810p9.html",
+     &createPage<ORV_FormAccelerometer>,
      OrvMsg::AccelState, {OrvMsg::StateAnswer, OrvMsg::AccelAnswer, OrvMsg::AccelStateAnswer}, true},
     {E::PageOutputLines, "ORV_FormOutputLines", "OUTPUT_LINES", "K4810_360", nullptr, "k-4810p10.html",
      &createPage<ORV_FormOutputLines>},
     {E::PagePhones, "ORV_FormPhones", "PHONES", "K4810_420", nullptr, "k-4810p11.html", &createPage<ORV_FormPhones>},
-    {E::PageTM, "ORV_FormTM", "TM_KEYS", "K4810_1242", nullptr, "k-4810p12.html"},
+    {E::PageTM, "ORV_FormTM", "TM_KEYS", "K4810_1242", nullptr, "k-4810p12.html", &createPage<ORV_FormTM>},
     {E::PageGuard, "ORV_FormGuard", "GUARD_PROFILES", "K4810_1333", nullptr, "k-4810p13.html", &createPage<ORV_FormGuard>},
     {E::PageEcoDrive, "ORV_FormEcoDrive", "ECODRIVE", "K4810_1427", nullptr, "k-4810p14.html",
      &createPage<ORV_FormEcoDrive>},

@@ -1,9 +1,11 @@
 // Tracker answers of any bytes for the three accessory exchanges (the
 // calibration wizard, the key file transfers, the tachograph), each in a
 // state where it waits for them. The first byte chooses the exchange and
-// the message; the rest is the answer.
+// the message; the rest is the answer. Every answer is also read as the
+// accelerometer page reads its live answers (a reading, a reset).
 
 #include "accessories/accelcalibration.h"
+#include "accessories/accelerometerreading.h"
 #include "accessories/tachoexchange.h"
 #include "accessories/tmkeyfileread.h"
 #include "accessories/tmkeyfilewrite.h"
@@ -49,6 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const uint8_t selector = data[0];
     const uchar *answer = data + 1;
     const int length = int(size - 1);
+    if (const auto reading = AccelerometerReading::parse(answer, length)) {
+        if (reading->toBytes().size() != AccelerometerReading::Length)
+            __builtin_trap();
+    }
+    (void)AccelerometerReset::parse(answer, length);
     switch (selector % 7) {
     case 0: // the wizard, waiting for a command's status or a step's
         if (!g->wizard.isActive()) {

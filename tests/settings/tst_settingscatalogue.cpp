@@ -263,7 +263,8 @@ void TstSettingsCatalogue::tableLookups()
     for (const SettingsTable *s : SettingsCatalogue::sections())
         names << s->sectionName();
     QCOMPARE(names, (QStringList{"TRANSFER", "TRACK", "SYSTEM", "CAN", "RS485", "TEMP_SENSORS", "SENSORS",
-                                 "OUTPUT_LINES", "PHONES", "GUARD_PROFILES", "ECODRIVE", "BLUETOOTH"}));
+                                 "ACCELEROMETER", "OUTPUT_LINES", "PHONES", "TM_KEYS", "GUARD_PROFILES", "ECODRIVE",
+                                 "BLUETOOTH"}));
     const SettingsKey *k = SettingsCatalogue::find(u"SENSORS", u"PARAM_IN3/analys_time");
     QVERIFY(k);
     QCOMPARE(k->subSection(), QStringLiteral("PARAM_IN3"));

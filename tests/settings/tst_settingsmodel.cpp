@@ -273,8 +273,8 @@ void tst_SettingsModel::everySectionInPageOrderThenTheUnknownOnes()
             order << line.mid(2, line.indexOf(' ') > 0 ? line.indexOf(' ') - 2 : line.indexOf('>') - 2);
     }
     QCOMPARE(order, (QList<QByteArray>{"TRANSFER", "TRACK", "SYSTEM", "CAN", "RS485", "TEMP_SENSORS", "SENSORS",
-                                       "OUTPUT_LINES", "PHONES", "GUARD_PROFILES", "ECODRIVE", "BLUETOOTH", "EMAIL",
-                                       "TRACK"}));
+                                       "ACCELEROMETER", "OUTPUT_LINES", "PHONES", "TM_KEYS", "GUARD_PROFILES",
+                                       "ECODRIVE", "BLUETOOTH", "EMAIL", "TRACK"}));
     QVERIFY(saved.contains("\t<TRACK page=\"second\"/>\n"));
     QVERIFY(model.hasSection(QStringLiteral("TRACK")));
     QVERIFY(model.hasSection(QStringLiteral("PHONES")));

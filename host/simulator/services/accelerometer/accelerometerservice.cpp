@@ -16,7 +16,7 @@ AccelerometerService::~AccelerometerService() = default;
 
 QList<uint32_t> AccelerometerService::requests() const
 {
-    return {HostMessages::AccelerometerCommand};
+    return {HostMessages::AccelerometerCommand, HostMessages::AccelerometerState, HostMessages::AccelerometerOption};
 }
 
 void AccelerometerService::setStepDurations(int staticMs, int dynamicMs)
@@ -45,9 +45,61 @@ void AccelerometerService::stop()
     m_steps.clear();
 }
 
+QByteArray AccelerometerService::reading()
+{
+    // A small trembling of the standing vehicle; a dynamic step drives it
+    // (accelerations and brakings along X).
+    m_noise = m_noise * 1103515245u + 12345u;
+    const int tremble = int((m_noise >> 16) % 21) - 10;
+    const bool driving = m_running && m_steps.size() == 1 && m_running != '0';
+    const int x = driving ? 180 + 3 * tremble : tremble;
+    const int y = tremble / 2;
+    const int z = -1000 + tremble;
+    const int shock = driving ? 95 + tremble : 4 + qAbs(tremble) / 3;
+    const int inclination = m_calibration == '0' ? 31 : 12;
+    auto axis = [](int v) {
+        return (v < 0 ? QByteArray("-") : QByteArray("+")) + QByteArray::number(qAbs(v)).rightJustified(4, '0');
+    };
+    QByteArray bytes("*#ACCEL:A");
+    bytes += m_calibration;
+    bytes += axis(x) + axis(y) + axis(z);
+    bytes += QByteArray::number(shock).rightJustified(4, '0');
+    bytes += QByteArray::number(inclination).rightJustified(4, '0');
+    return bytes;
+}
+
+void AccelerometerService::replyReading(SimulatedTracker &tracker, uint32_t answerId)
+{
+    ++m_readings;
+    tracker.reply(PluginMessage::buffer(answerId, reading()));
+}
+
 int32_t AccelerometerService::handleRequest(const PluginMessage &request, SimulatedTracker &tracker)
 {
+    if (request.msgId == HostMessages::AccelerometerState) {
+        if (!m_silent)
+            replyReading(tracker, HostMessages::AccelerometerStateAnswer);
+        return 1;
+    }
+    if (request.msgId == HostMessages::AccelerometerOption) {
+        if (m_silent)
+            return 1;
+        const bool reset = request.p2.number == 1 && !m_unsupported;
+        if (reset) {
+            stop();
+            m_calibration = '0';
+        }
+        tracker.reply(PluginMessage::buffer(HostMessages::AccelerometerOptionAnswer,
+                                            QByteArray("*#ACCEL:R") + (reset ? '1' : '0')));
+        return 1;
+    }
     const QByteArray &command = request.p1.bytes;
+    // The settings editor's live poll: {65, 0}.
+    if (command.size() >= 2 && command[0] == 'A' && command[1] == '\0') {
+        if (!m_silent)
+            replyReading(tracker, HostMessages::AccelerometerCommandAnswer);
+        return 1;
+    }
     if (command.size() < 2 || command[0] != 'G')
         return 0;
     if (m_silent)
@@ -97,6 +149,11 @@ void AccelerometerService::nextStep()
     }
     const char status = m_steps.at(0);
     m_steps.remove(0, 1);
+    // What the procedure's end leaves in the tracker.
+    if (status == '5')
+        m_calibration = '1';
+    else if (status == ';')
+        m_calibration = '3';
     if (m_steps.isEmpty())
         m_running = 0;
     else

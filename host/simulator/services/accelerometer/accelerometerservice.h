@@ -23,8 +23,20 @@ class QTimer;
 // command answered "0" (calibration not supported), a chosen status in
 // place of the procedure's last one (an error such as "2", "4", "6", ":",
 // "<" or "8"), and silence (nothing answered, for the wizard's limits).
-// Other values of 2127 (the settings editor's live poll "A") are not
-// simulated.
+//
+// What the accelerometer measures now (33 bytes): "*#ACCEL:A", the axis
+// calibration ("0" none, "1" autonomous, "2" from GNSS, "3" GNSS
+// calibration under way), the axes X, Y, Z in thousandths of g (a sign and
+// four digits each), the shock level in tenths of a percent and the
+// inclination in tenths of a degree (four digits each). It answers the
+// settings editor's live poll (2127 with {65, 0}, answered 2128) and its
+// state request (2085, answered 2086). The vehicle stands still, the
+// readings trembling a little, except while a dynamic step drives it.
+// A completed autonomous calibration calibrates the axes, a started GNSS
+// calibration runs on.
+//
+//   2087 with option 1: the calibration is reset; answered 2088
+//        "*#ACCEL:R1" ("*#ACCEL:R0" for any other option, or unsupported)
 class AccelerometerService : public TrackerService
 {
     Q_OBJECT
@@ -58,8 +70,17 @@ public:
 
     static QByteArray answer(char status);
 
+    // The axis calibration the tracker holds ('0' .. '3').
+    char calibration() const { return m_calibration; }
+    void setCalibration(char state) { m_calibration = state; }
+    // The readings sent so far.
+    int readingsSent() const { return m_readings; }
+    // The reading the tracker gives now.
+    QByteArray reading();
+
 private:
     void reply(SimulatedTracker &tracker, char status);
+    void replyReading(SimulatedTracker &tracker, uint32_t answerId);
     void nextStep();
     void stop();
 
@@ -73,6 +94,9 @@ private:
     char m_running = 0;
     QByteArray m_steps; // statuses still to come, one per step
     QByteArray m_sent;
+    char m_calibration = '0';
+    int m_readings = 0;
+    quint32 m_noise = 4810;
 };
 
 #endif // ACCELEROMETERSERVICE_H
