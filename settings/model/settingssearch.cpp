@@ -17,10 +17,17 @@ enum Rank { LabelStart, Label, KeyName, Value, PageTitle };
 QStringList wordsOf(const QString &text)
 {
     QStringList words;
-    for (const QString &w : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString folded = w.trimmed().toCaseFolded();
-        if (!folded.isEmpty())
-            words << folded;
+    // Punctuation around a word ("track:", "(CSD)") does not count; inside
+    // it does ("internet.mts.ru", "10.5").
+    for (const QString &w : text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        qsizetype from = 0;
+        qsizetype to = w.size();
+        while (from < to && !w.at(from).isLetterOrNumber())
+            ++from;
+        while (to > from && !w.at(to - 1).isLetterOrNumber())
+            --to;
+        if (to > from)
+            words << w.mid(from, to - from).toCaseFolded();
     }
     return words;
 }
