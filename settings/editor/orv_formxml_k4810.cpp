@@ -1443,13 +1443,15 @@ bool orv_FormXml_K4810::confirmDifferences()
     const QList<SettingsDifference> differences = differencesFromTracker();
     if (m_writeCheck)
         return m_writeCheck(differences, have);
-    if (!have)
-        return ask(tr("K4810_3034"), tr("K4810_3033"), tr("K4810_3030"), tr("K4810_3031"));
-    if (differences.isEmpty())
-        return ask(tr("K4810_3034"), tr("K4810_3032"), tr("K4810_3030"), tr("K4810_3031"));
+    const QString text = !have                  ? tr("K4810_3033")
+                         : differences.isEmpty() ? tr("K4810_3032")
+                                                 : tr("K4810_3035").arg(differences.size());
+    if (differences.isEmpty() && m_question)
+        return ask(tr("K4810_3034"), text, tr("K4810_3030"), tr("K4810_3031"));
+    // One box for the three cases, so that its answer is always found the same way.
     ORV_FormSettingsCompare box(this);
     box.setWindowTitle(tr("K4810_3034"));
-    box.setText(tr("K4810_3035").arg(differences.size()));
+    box.setText(text);
     box.setDifferences(differences, tr("K4810_3028"), tr("K4810_3029"), namingOf(this));
     box.exec();
     return box.clickedButton() && box.clickedButton() == box.acceptButton();

@@ -22,20 +22,25 @@ inline QWidget *topLevel(const QString &objectName)
     return nullptr;
 }
 
-// Answers the next modal message box with its accepting button.
+// Answers the next modal message box with its accepting button. The table
+// of differences the settings editor shows before a write
+// (ORV_FormSettingsCompare) is accepted on the way, and the next box answered.
 inline void acceptNextQuestion()
 {
     auto *poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            for (QAbstractButton *b : box->buttons()) {
-                if (box->buttonRole(b) == QMessageBox::AcceptRole) {
-                    b->click();
-                    break;
-                }
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        const bool comparison = box->objectName() == QLatin1String("ORV_FormSettingsCompare");
+        for (QAbstractButton *b : box->buttons()) {
+            if (box->buttonRole(b) == QMessageBox::AcceptRole) {
+                b->click();
+                break;
             }
-            poll->deleteLater();
         }
+        if (!comparison)
+            poll->deleteLater();
     });
     poll->start(5);
 }
