@@ -1446,7 +1446,7 @@ bool orv_FormXml_K4810::confirmDifferences()
     const QString text = !have                  ? tr("K4810_3033")
                          : differences.isEmpty() ? tr("K4810_3032")
                                                  : tr("K4810_3035").arg(differences.size());
-    if (differences.isEmpty() && m_question)
+    if (m_question) // a replaced question (tests) answers for the box
         return ask(tr("K4810_3034"), text, tr("K4810_3030"), tr("K4810_3031"));
     // One box for the three cases, so that its answer is always found the same way.
     ORV_FormSettingsCompare box(this);

@@ -45,6 +45,26 @@ inline void acceptNextQuestion()
     poll->start(5);
 }
 
+// Accepts the table of differences the settings editor shows before a
+// write, and nothing else.
+inline void acceptWriteComparison()
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || box->objectName() != QLatin1String("ORV_FormSettingsCompare"))
+            return;
+        for (QAbstractButton *b : box->buttons()) {
+            if (box->buttonRole(b) == QMessageBox::AcceptRole) {
+                b->click();
+                break;
+            }
+        }
+        poll->deleteLater();
+    });
+    poll->start(5);
+}
+
 // Answers the next file dialog with a file name.
 inline void answerNextFileDialog(const QString &path)
 {
