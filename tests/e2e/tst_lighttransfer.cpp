@@ -162,7 +162,7 @@ void tst_LightTransfer::lightFormRoundTrip()
     named<QCheckBox>(light, "checkBox_Sensor_Fuel_Analog")->click();
     named<QCheckBox>(light, "checkBox_Sensor_CAN")->click();
     named<QGroupBox>(light, "groupBox_RS485_Fuel")->setChecked(true);
-    named<QCheckBox>(light, "checkBox_RS485_Sensor1")->click();
+    named<QCheckBox>(light, "checkBox_RS485_Sensor1")->setChecked(true);
     named<QSpinBox>(light, "spinBox_RS485_Address1")->setValue(21);
     const QStringList edited = snapshot(light);
     QVERIFY(edited != asRead);

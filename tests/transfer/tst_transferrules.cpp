@@ -568,7 +568,7 @@ void tst_TransferRules::rs485Write()
     for (int p : {37, 38, 77, 78})
         selection[p] = u'1';
     QVERIFY(open("<RS485 page=\"RS485\"><Owner>TACH</Owner><FSBoudrate485>9600</FSBoudrate485><FS0Adress485>5"
-                 "</FS0Adress485><FS0FLStype485>3</FS0FLStype485><TACH type=\"ATOL\"/></RS485>"
+                 "</FS0Adress485><FS0FLStype485>3</FS0FLStype485><SPARE_BUS x=\"1\"/></RS485>"
                  + transfer("<GPRSprotocolConfig>" + selection.toLatin1() + "</GPRSprotocolConfig>")));
     LightRules::Rs485Fuel f;
     f.on = on;
@@ -582,7 +582,7 @@ void tst_TransferRules::rs485Write()
     const QString after = m_model.text(kTransfer, QStringLiteral("GPRSprotocolConfig"));
     QCOMPARE(QString(after.at(37)) + after.at(38) + after.at(77) + after.at(78), characters);
     // What the form does not know of the bus stays.
-    QVERIFY(m_model.toBytes().contains("<TACH type=\"ATOL\""));
+    QVERIFY(m_model.toBytes().contains("<SPARE_BUS x=\"1\"/>"));
 }
 
 void tst_TransferRules::rs485SurvivesASaveAndALoad()
