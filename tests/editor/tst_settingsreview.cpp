@@ -269,6 +269,16 @@ void tst_SettingsReview::searchOpensTheControl()
     QCOMPARE(m_editor->currentPage(), track);
     QDoubleSpinBox *box = hdopBox();
     QVERIFY(box->property("settingsFound").toBool());
+    // With K4810_SCREENSHOT_DIR set: the editor at 1366 x 768 with a search
+    // under way and a changed value marked.
+    if (const QString dir = qEnvironmentVariable("K4810_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        m_editor->resize(1366, 740);
+        m_editor->model()->setValue(kTrack, QStringLiteral("GPStimeForWriteTelemetry"), 45);
+        field->setText(QStringLiteral("every"));
+        QTest::qWait(50);
+        QVERIFY(m_editor->grab().save(dir + QStringLiteral("/settings_search.png")));
+        field->setText(QStringLiteral("gpsmaxhdop"));
+    }
     QTRY_VERIFY(!box->property("settingsFound").toBool()); // the highlight fades
 
     // A caption the page shows, not the catalogue: the label before a transfer field.

@@ -65,6 +65,26 @@ inline void acceptWriteComparison()
     poll->start(5);
 }
 
+// Answers the settings editor's question about unsaved changes with
+// "discard" (the button of the destructive role).
+inline void discardNextChanges()
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        for (QAbstractButton *b : box->buttons()) {
+            if (box->buttonRole(b) == QMessageBox::DestructiveRole) {
+                b->click();
+                poll->deleteLater();
+                return;
+            }
+        }
+    });
+    poll->start(5);
+}
+
 // Answers the next file dialog with a file name.
 inline void answerNextFileDialog(const QString &path)
 {
