@@ -83,6 +83,8 @@ inline void discardNextChanges()
         }
     });
     poll->start(5);
+    // No question (nothing was changed): the answer is not kept for later.
+    QTimer::singleShot(3000, poll, &QObject::deleteLater);
 }
 
 // Answers the next file dialog with a file name.
