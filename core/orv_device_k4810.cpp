@@ -212,7 +212,9 @@ ORV_FormFuelView *ORV_Device_K4810::ensureFuelViewWindow()
 void ORV_Device_K4810::showSettingsWindow(int mode)
 {
     orv_FormXml_K4810 *editor = ensureSettingsWindow();
-    editor->resetAll();
+    // Changes the user keeps (cancelled the question) stay on screen.
+    if (editor->confirmDiscardChanges())
+        editor->resetAll();
     editor->showSettingsWindow(mode);
 }
 
@@ -293,7 +295,15 @@ void ORV_Device_K4810::receiveChecked(uint32_t msgId, intptr_t p1, intptr_t p2)
             const int32_t titleMode = i32At(p2);
             const int32_t viewMode = i32At(p2 + intptr_t(sizeof(int32_t)));
             orv_FormXml_K4810 *editor = ensureSettingsWindow();
-            // A file that cannot be read leaves the editor as it was.
+            // Unsaved changes are saved, discarded, or kept (cancel: the
+            // file is not opened). A file that cannot be read leaves the
+            // editor as it was.
+            if (!editor->confirmDiscardChanges()) {
+                editor->show();
+                editor->raise();
+                emit routed(msgId, editor);
+                break;
+            }
             editor->openSettingsFile(file, titleMode);
             editor->showMode(viewMode);
             emit routed(msgId, editor);

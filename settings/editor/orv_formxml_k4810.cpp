@@ -7,17 +7,29 @@
 #include "core/orv_menuaction.h"
 #include "core/orv_messagebox.h"
 #include "core/orvmessages.h"
+#include "settings/editor/orv_formsettingschanges.h"
+#include "settings/editor/orv_formsettingscompare.h"
 #include "settings/editor/orv_formxml_light.h"
+#include "settings/editor/settingsmarks.h"
+#include "settings/editor/wheelguard.h"
+#include "settings/model/settingscatalogue.h"
+#include "settings/model/settingschanges.h"
 #include "settings/editor/settingsblockwrite.h"
 #include "settings/editor/settingspolling.h"
 #include "settings/editor/trackeranswers.h"
 #include "settings/model/settingskey.h"
 #include "settings/pages/orv_cataloguepage.h"
 #include "settings/pages/orv_settingspage.h"
+#include "settings/pages/settingsbinder.h"
 #include "settings/pages/settingspages.h"
 #include "ui_orv_formxml_k4810.h"
 
+#include <QCloseEvent>
 #include <QDateTime>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QStackedWidget>
+#include <QStyle>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -25,6 +37,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QToolButton>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -39,6 +53,30 @@ intptr_t addr(const void *p)
 
 // Values named in the question before a save, at most this many.
 constexpr int kUnstorableShown = 12;
+
+// Search results listed, at most.
+constexpr int kSearchShown = 100;
+// How long a control found by the search stays highlighted.
+constexpr int kHighlightMs = 2000;
+constexpr const char *kFoundProperty = "settingsFound";
+constexpr int SectionRole = Qt::UserRole;
+constexpr int PathRole = Qt::UserRole + 1;
+
+// Changed values, and the control a search found.
+const char kAssistanceStyle[] =
+    "QAbstractSpinBox[settingsChanged=\"true\"], QLineEdit[settingsChanged=\"true\"],"
+    " QComboBox[settingsChanged=\"true\"], QCheckBox[settingsChanged=\"true\"],"
+    " QRadioButton[settingsChanged=\"true\"], QAbstractSlider[settingsChanged=\"true\"]"
+    " { background-color: #ffe38a; }\n"
+    "QGroupBox[settingsChanged=\"true\"]::title { background-color: #ffe38a; }\n"
+    "*[settingsFound=\"true\"] { background-color: #9fd0ff; }\n";
+
+void repolish(QWidget *w)
+{
+    w->style()->unpolish(w);
+    w->style()->polish(w);
+    w->update();
+}
 
 } // namespace
 
@@ -101,6 +139,7 @@ orv_FormXml_K4810::orv_FormXml_K4810(ORV_Device_K4810 *device, int writeTimeoutM
     connect(m_lightPage->configFullButton(), &QAbstractButton::pressed, this,
             &orv_FormXml_K4810::slot_pressed_pushBtn_Light_ConfigFull);
 
+    setupAssistance();
     updateNavigation();
     applyOnline();
 }
@@ -163,6 +202,8 @@ void orv_FormXml_K4810::setPage(int position, ORV_SettingsPage *page)
         scroll->setWidget(page);
     }
     page->setOnline(m_online);
+    if (m_marks)
+        setupAssistance();
 }
 
 QString orv_FormXml_K4810::temporaryDirectory() const
@@ -270,6 +311,14 @@ int orv_FormXml_K4810::openSettingsFile(const QString &path, int titleMode)
     }
     m_polling->stopAll();
     updateTitle(path, titleMode);
+    // A file the host hands over while a tracker is attached is that
+    // tracker's settings, read out of it.
+    if (m_online && m_device) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            keepTrackerReading(file.readAll());
+    }
+    m_changesKept = true;
     return 0;
 }
 
@@ -628,24 +677,28 @@ bool orv_FormXml_K4810::confirmInput()
     return false;
 }
 
-void orv_FormXml_K4810::saveToFile(bool lightVariant)
+bool orv_FormXml_K4810::saveToFile(bool lightVariant)
 {
     if (!confirmInput() || !confirmUnstorable())
-        return;
+        return false;
     const QString proposed = proposedSavePath(QDateTime::currentDateTime());
     const QString caption = tr("K4810_019");
     const QString filter = tr("K4810_018");
     const QString path = m_saveFileChooser ? m_saveFileChooser(caption, proposed, filter)
                                            : QFileDialog::getSaveFileName(this, caption, proposed, filter);
     if (path.isEmpty())
-        return;
+        return false;
     QAbstractButton *button = lightVariant ? m_lightPage->saveToFileButton()
                                            : static_cast<QAbstractButton *>(ui->pushButton_SaveToFile);
     button->setEnabled(false);
     const int result = writeSettingsFile(path, lightVariant);
     button->setEnabled(true);
-    if (result != 0)
+    if (result != 0) {
         tell(tr("K4810_1600"), tr("K4810_1601").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    m_changesKept = true;
+    return true;
 }
 
 void orv_FormXml_K4810::slot_pressed_pushButton_SaveToFile()
@@ -759,7 +812,7 @@ int orv_FormXml_K4810::bytesWritten() const
 
 void orv_FormXml_K4810::loadToDevice(bool lightVariant)
 {
-    if (m_write->isBusy() || !confirmInput() || !confirmUnstorable())
+    if (m_write->isBusy() || !confirmInput() || !confirmUnstorable() || !confirmDifferences())
         return;
     const QString path = temporaryPath(QStringLiteral("orv_K4810_%1.xml")
                                            .arg(QDateTime::currentDateTime().toString(QStringLiteral("d-MM-yy-H-m"))));
@@ -769,6 +822,8 @@ void orv_FormXml_K4810::loadToDevice(bool lightVariant)
         tell(tr("K4810_1600"), tr("K4810_1602"));
         return;
     }
+    m_writing = m_model->toBytes(header());
+    m_writeApplied = false;
     beginBlockWrite(path); // a failure there is told by onWriteFinished
 }
 
@@ -834,7 +889,9 @@ void orv_FormXml_K4810::onWriteFinalQuestion()
 {
     if (m_progress)
         m_progress->close();
-    m_write->answer(ask(tr("K4810_024"), tr("K4810_025"), tr("K4810_001"), tr("K4810_002")));
+    const bool apply = ask(tr("K4810_024"), tr("K4810_025"), tr("K4810_001"), tr("K4810_002"));
+    m_writeApplied = apply;
+    m_write->answer(apply);
 }
 
 void orv_FormXml_K4810::onWriteFinished(bool ok)
@@ -842,8 +899,16 @@ void orv_FormXml_K4810::onWriteFinished(bool ok)
     if (m_progress)
         m_progress->close();
     setControlsEnabled(true);
-    if (ok)
+    if (ok) {
+        // The tracker now holds what was written.
+        if (m_writeApplied && !m_writing.isEmpty()) {
+            keepTrackerReading(m_writing);
+            m_changesKept = true;
+        }
+        m_writing.clear();
         return;
+    }
+    m_writing.clear();
     QString why;
     switch (m_write->failure()) {
     case SettingsBlockWrite::Failure::BadAcknowledgement:
@@ -1103,4 +1168,414 @@ void orv_FormXml_K4810::requestBluetooth()
 void orv_FormXml_K4810::requestBluetoothSearch()
 {
     requestForCurrent(OrvMsg::BluetoothSearch, 0, 0, {OrvMsg::BluetoothAnswer}, true);
+}
+
+// ---------------------------------------------------------------------------
+// Finding settings, changed values, resets, comparison, unsaved changes
+
+void orv_FormXml_K4810::setupAssistance()
+{
+    QList<SettingsBinder *> binders;
+    QList<SettingsSearch::Page> pages;
+    for (ORV_SettingsPage *p : m_pages) {
+        if (!p)
+            continue;
+        binders << p->binder();
+        if (const SettingsPageInfo *info = p->info()) {
+            SettingsSearch::Page sp;
+            sp.position = info->position;
+            sp.section = info->sectionName();
+            sp.context = info->className;
+            sp.titleKey = info->titleKey;
+            sp.title = info->title ? QString::fromUtf8(info->title) : QString();
+            pages << sp;
+        }
+    }
+    const bool first = !m_marks;
+    if (first) {
+        m_marks = new SettingsMarks(m_model, this);
+        m_wheelGuard = new WheelGuard(this);
+        setStyleSheet(styleSheet() + QLatin1String(kAssistanceStyle));
+
+        connect(ui->lineEdit_Search, &QLineEdit::textChanged, this,
+                &orv_FormXml_K4810::slot_textChanged_lineEdit_Search);
+        connect(ui->lineEdit_Search, &QLineEdit::returnPressed, this, [this] {
+            if (ui->listWidget_SearchResults->count() > 0)
+                slot_itemActivated_listWidget_SearchResults(ui->listWidget_SearchResults->item(0));
+        });
+        ui->lineEdit_Search->installEventFilter(this);
+        connect(ui->listWidget_SearchResults, &QListWidget::itemActivated, this,
+                &orv_FormXml_K4810::slot_itemActivated_listWidget_SearchResults);
+        connect(ui->listWidget_SearchResults, &QListWidget::itemClicked, this,
+                &orv_FormXml_K4810::slot_itemActivated_listWidget_SearchResults);
+        connect(ui->toolButton_Changes, &QToolButton::pressed, this,
+                &orv_FormXml_K4810::slot_pressed_toolButton_Changes);
+        connect(ui->toolButton_CompareFile, &QToolButton::pressed, this,
+                &orv_FormXml_K4810::slot_pressed_toolButton_CompareFile);
+
+        auto *resetMenu = new QMenu(ui->toolButton_Reset);
+        QAction *resetPage = resetMenu->addAction(tr("K4810_3021"));
+        resetPage->setObjectName(QStringLiteral("action_ResetPage"));
+        QAction *resetAll = resetMenu->addAction(tr("K4810_3022"));
+        resetAll->setObjectName(QStringLiteral("action_ResetAll"));
+        connect(resetMenu, &QMenu::aboutToShow, this, [this, resetPage] {
+            const ORV_SettingsPage *p = currentPage();
+            resetPage->setEnabled(p && !p->section().isEmpty() && !isLightShown());
+        });
+        connect(resetPage, &QAction::triggered, this, [this] {
+            if (ORV_SettingsPage *p = currentPage(); p && p->info())
+                resetPageToDefaults(p->info()->position);
+        });
+        connect(resetAll, &QAction::triggered, this, [this] { resetAllToDefaults(); });
+        ui->toolButton_Reset->setMenu(resetMenu);
+
+        auto changed = [this] {
+            m_changesKept = false;
+            updateChangesButton();
+        };
+        connect(m_model, &SettingsModel::valueChanged, this, changed);
+        connect(m_model, &SettingsModel::reloaded, this, [this] {
+            m_changesKept = true;
+            updateChangesButton();
+        });
+    }
+    m_marks->setBinders(binders);
+    for (ORV_SettingsPage *p : m_pages) {
+        if (p)
+            m_wheelGuard->guard(p);
+    }
+    m_search = std::make_unique<SettingsSearch>(pages, m_model);
+    SettingsMarks *marks = m_marks;
+    m_search->setCaptions([marks](const QString &section, const QString &path) {
+        return marks->caption(section, path);
+    });
+    updateChangesButton();
+}
+
+void orv_FormXml_K4810::updateChangesButton()
+{
+    // A reset changes many values at once: counted once after them.
+    if (m_changesButtonQueued)
+        return;
+    m_changesButtonQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_changesButtonQueued = false;
+        const int n = SettingsChanges::count(*m_model);
+        ui->toolButton_Changes->setText(tr("K4810_3003").arg(n));
+    });
+}
+
+QList<SettingsSearch::Hit> orv_FormXml_K4810::findSettings(const QString &text, int limit) const
+{
+    return m_search ? m_search->find(text, limit) : QList<SettingsSearch::Hit>();
+}
+
+ORV_SettingsPage *orv_FormXml_K4810::pageOfSection(const QString &section) const
+{
+    for (ORV_SettingsPage *p : m_pages) {
+        if (p && !section.isEmpty() && p->section() == section)
+            return p;
+    }
+    return nullptr;
+}
+
+QString orv_FormXml_K4810::pageTitleOf(const QString &section) const
+{
+    if (const ORV_SettingsPage *p = pageOfSection(section))
+        return p->title();
+    return section.isEmpty() ? QString::fromLatin1(SettingsCatalogue::RootName) : section;
+}
+
+QString orv_FormXml_K4810::settingLabel(const QString &section, const QString &path) const
+{
+    const SettingsKey *key = m_model->key(section, path);
+    if (!key)
+        return path;
+    const QString label = key->label(SettingsChanges::contextOf(*m_model, section));
+    const QString caption = m_marks ? m_marks->caption(section, path) : QString();
+    if (label == key->name() && !caption.isEmpty())
+        return caption;
+    return label;
+}
+
+void orv_FormXml_K4810::slot_textChanged_lineEdit_Search(const QString &qsText)
+{
+    QListWidget *list = ui->listWidget_SearchResults;
+    list->clear();
+    if (qsText.trimmed().isEmpty()) {
+        list->hide();
+        return;
+    }
+    const QList<SettingsSearch::Hit> hits = findSettings(qsText, kSearchShown);
+    for (const SettingsSearch::Hit &h : hits) {
+        QString text = QStringLiteral("%1 › %2").arg(h.pageTitle, h.label);
+        if (!h.value.isEmpty())
+            text += QStringLiteral(" = ") + h.value;
+        auto *item = new QListWidgetItem(text, list);
+        item->setData(SectionRole, h.section);
+        item->setData(PathRole, h.path);
+        item->setToolTip(h.section + QLatin1Char('/') + h.path);
+    }
+    if (hits.isEmpty()) {
+        auto *none = new QListWidgetItem(tr("K4810_3002"), list);
+        none->setFlags(Qt::NoItemFlags);
+    }
+    list->show();
+}
+
+void orv_FormXml_K4810::slot_itemActivated_listWidget_SearchResults(QListWidgetItem *lpItem)
+{
+    if (!lpItem || !(lpItem->flags() & Qt::ItemIsEnabled))
+        return;
+    openSetting(lpItem->data(SectionRole).toString(), lpItem->data(PathRole).toString());
+}
+
+bool orv_FormXml_K4810::eventFilter(QObject *watched, QEvent *event)
+{
+    // Down from the search field goes into the results.
+    if (watched == ui->lineEdit_Search && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && ui->listWidget_SearchResults->count() > 0) {
+        ui->listWidget_SearchResults->setFocus();
+        ui->listWidget_SearchResults->setCurrentRow(0);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool orv_FormXml_K4810::openSetting(const QString &section, const QString &path)
+{
+    // The key's control, on whichever page it stands.
+    ORV_SettingsPage *page = nullptr;
+    QWidget *control = nullptr;
+    const QList<QWidget *> widgets = m_marks ? m_marks->widgetsOf(section, path) : QList<QWidget *>();
+    ORV_SettingsPage *home = pageOfSection(section);
+    for (QWidget *w : widgets) {
+        for (ORV_SettingsPage *p : m_pages) {
+            if (p && p->isAncestorOf(w) && (!control || p == home)) {
+                page = p;
+                control = w;
+            }
+        }
+        if (page == home && control)
+            break;
+    }
+    if (!page)
+        page = home;
+    if (!page)
+        return false;
+    if (isLightShown())
+        switchToFull();
+    setCurrentTab(page->tabIndex());
+    if (!control)
+        return true;
+    // A control on a hidden tab or panel of its page: that tab first.
+    for (QWidget *w = control; w && w != page; w = w->parentWidget()) {
+        auto *stack = qobject_cast<QStackedWidget *>(w->parentWidget());
+        if (!stack)
+            continue;
+        if (auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget()))
+            tabs->setCurrentWidget(w);
+        else
+            stack->setCurrentWidget(w);
+    }
+    auto *scroll = qobject_cast<QScrollArea *>(ui->tabWidget->widget(page->tabIndex()));
+    QPointer<QWidget> target = control;
+    auto reveal = [scroll, target] {
+        if (scroll && target)
+            scroll->ensureWidgetVisible(target, 40, 60);
+    };
+    reveal();
+    QTimer::singleShot(0, this, reveal); // once the page is laid out
+    control->setProperty(kFoundProperty, true);
+    repolish(control);
+    if (control->isEnabled())
+        control->setFocus(Qt::OtherFocusReason);
+    QTimer::singleShot(kHighlightMs, control, [target] {
+        if (target) {
+            target->setProperty(kFoundProperty, false);
+            repolish(target);
+        }
+    });
+    return true;
+}
+
+ORV_FormSettingsChanges *orv_FormXml_K4810::showChanges()
+{
+    if (!m_changesView) {
+        m_changesView = new ORV_FormSettingsChanges(
+            m_model,
+            [this](const QString &section, const QString &path, bool pageTitle) {
+                return pageTitle ? pageTitleOf(section) : settingLabel(section, path);
+            },
+            this);
+        connect(m_changesView, &ORV_FormSettingsChanges::openRequested, this, &orv_FormXml_K4810::openSetting);
+    }
+    m_changesView->refresh();
+    m_changesView->show();
+    m_changesView->raise();
+    return m_changesView;
+}
+
+void orv_FormXml_K4810::slot_pressed_toolButton_Changes()
+{
+    showChanges();
+}
+
+bool orv_FormXml_K4810::resetPageToDefaults(int position, bool askFirst)
+{
+    ORV_SettingsPage *p = page(position);
+    if (!p || p->section().isEmpty())
+        return false;
+    if (askFirst && !ask(tr("K4810_3023"), tr("K4810_3024").arg(p->title()), tr("K4810_3046"), tr("K4810_3031")))
+        return false;
+    SettingsChanges::resetToDefaults(*m_model, p->section());
+    return true;
+}
+
+bool orv_FormXml_K4810::resetAllToDefaults(bool askFirst)
+{
+    if (askFirst && !ask(tr("K4810_3023"), tr("K4810_3025"), tr("K4810_3046"), tr("K4810_3031")))
+        return false;
+    SettingsChanges::resetToDefaults(*m_model);
+    return true;
+}
+
+void orv_FormXml_K4810::keepTrackerReading(const QByteArray &bytes)
+{
+    auto reading = std::make_unique<SettingsModel>(m_model->tables());
+    if (!reading->openBytes(bytes))
+        return;
+    m_reading = std::move(reading);
+    m_readingDevice = m_device ? m_device->deviceId() : QString();
+}
+
+const SettingsModel *orv_FormXml_K4810::trackerReading() const
+{
+    if (!m_reading || !m_online || !m_device || m_device->deviceId() != m_readingDevice)
+        return nullptr;
+    return m_reading.get();
+}
+
+QList<SettingsDifference> orv_FormXml_K4810::differencesFromTracker() const
+{
+    const SettingsModel *reading = trackerReading();
+    return reading ? SettingsComparison::compare(*reading, *m_model) : QList<SettingsDifference>();
+}
+
+namespace {
+
+ORV_FormSettingsCompare::Naming namingOf(const orv_FormXml_K4810 *editor)
+{
+    return [editor](const SettingsDifference &d, bool section) {
+        if (section)
+            return editor->pageTitleOf(d.section);
+        return d.key ? editor->settingLabel(d.section, d.key->path()) : d.path;
+    };
+}
+
+} // namespace
+
+bool orv_FormXml_K4810::confirmDifferences()
+{
+    const bool have = trackerReading() != nullptr;
+    const QList<SettingsDifference> differences = differencesFromTracker();
+    if (m_writeCheck)
+        return m_writeCheck(differences, have);
+    const QString text = !have                  ? tr("K4810_3033")
+                         : differences.isEmpty() ? tr("K4810_3032")
+                                                 : tr("K4810_3035").arg(differences.size());
+    if (m_question) // a replaced question (tests) answers for the box
+        return ask(tr("K4810_3034"), text, tr("K4810_3030"), tr("K4810_3031"));
+    // One box for the three cases, so that its answer is always found the same way.
+    ORV_FormSettingsCompare box(this);
+    box.setWindowTitle(tr("K4810_3034"));
+    box.setText(text);
+    box.setDifferences(differences, tr("K4810_3028"), tr("K4810_3029"), namingOf(this));
+    box.exec();
+    return box.clickedButton() && box.clickedButton() == box.acceptButton();
+}
+
+bool orv_FormXml_K4810::compareWithFile(const QString &path)
+{
+    SettingsModel other(m_model->tables());
+    QString error;
+    if (!other.open(path, &error)) {
+        tell(tr("K4810_3036"), tr("K4810_3047").arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    const QList<SettingsDifference> differences = SettingsComparison::compare(*m_model, other);
+    if (!m_compareView) {
+        m_compareView = new ORV_FormSettingsCompare(this);
+        m_compareView->setQuestion(false);
+        m_compareView->setModal(false);
+    }
+    const QString name = QFileInfo(path).fileName();
+    m_compareView->setWindowTitle(tr("K4810_3036"));
+    m_compareView->setText(differences.isEmpty() ? tr("K4810_3039").arg(name)
+                                                 : tr("K4810_3038").arg(differences.size()).arg(name));
+    m_compareView->setDifferences(differences, tr("K4810_3037"), name, namingOf(this));
+    m_compareView->show();
+    m_compareView->raise();
+    return true;
+}
+
+void orv_FormXml_K4810::slot_pressed_toolButton_CompareFile()
+{
+    QString dir = m_device ? m_device->settingsDir() : QString();
+    const QString path = QFileDialog::getOpenFileName(this, tr("K4810_3040"), dir, tr("K4810_018"));
+    if (!path.isEmpty())
+        compareWithFile(path);
+}
+
+bool orv_FormXml_K4810::hasUnsavedChanges() const
+{
+    return !m_changesKept && SettingsChanges::count(*m_model) > 0;
+}
+
+bool orv_FormXml_K4810::confirmDiscardChanges()
+{
+    if (!hasUnsavedChanges())
+        return true;
+    const int n = SettingsChanges::count(*m_model);
+    UnsavedAnswer answer = UnsavedAnswer::Cancel;
+    if (m_unsavedChoice) {
+        answer = m_unsavedChoice(n);
+    } else {
+        QMessageBox box(QMessageBox::Warning, tr("K4810_3041"), tr("K4810_3042").arg(n), QMessageBox::NoButton, this);
+        QPushButton *save = box.addButton(tr("K4810_3043"), QMessageBox::AcceptRole);
+        QPushButton *discard = box.addButton(tr("K4810_3044"), QMessageBox::DestructiveRole);
+        QPushButton *cancel = box.addButton(tr("K4810_3031"), QMessageBox::RejectRole);
+        box.setDefaultButton(save);
+        box.setEscapeButton(cancel);
+        box.exec();
+        answer = box.clickedButton() == save      ? UnsavedAnswer::Save
+                 : box.clickedButton() == discard ? UnsavedAnswer::Discard
+                                                  : UnsavedAnswer::Cancel;
+    }
+    switch (answer) {
+    case UnsavedAnswer::Save:
+        return saveToFile(isLightShown());
+    case UnsavedAnswer::Discard:
+        m_changesKept = true;
+        return true;
+    case UnsavedAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void orv_FormXml_K4810::closeEvent(QCloseEvent *event)
+{
+    if (isVisible() && !confirmDiscardChanges()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void orv_FormXml_K4810::reject()
+{
+    if (isVisible() && !confirmDiscardChanges())
+        return;
+    QDialog::reject();
 }

@@ -1,7 +1,9 @@
 #ifndef ORV_FORMXML_K4810_H
 #define ORV_FORMXML_K4810_H
 
+#include "settings/model/settingscomparison.h"
 #include "settings/model/settingsmodel.h"
+#include "settings/model/settingssearch.h"
 
 #include <QDialog>
 
@@ -14,6 +16,11 @@ namespace Ui {
 class orv_FormXml_K4810;
 }
 class FormWait;
+class ORV_FormSettingsChanges;
+class ORV_FormSettingsCompare;
+class QListWidgetItem;
+class SettingsMarks;
+class WheelGuard;
 class ORV_Device_K4810;
 class ORV_FormXml_Light;
 class ORV_Form_ParamInfo;
@@ -206,6 +213,53 @@ public:
                                                   const QString &filter)>;
     void setSaveFileChooser(SaveFileChooser chooser) { m_saveFileChooser = std::move(chooser); }
 
+    // ------------------------------------------------ finding and undoing changes
+
+    // Settings of every page found by a label, key name or value (see SettingsSearch).
+    QList<SettingsSearch::Hit> findSettings(const QString &text, int limit = 200) const;
+    // Opens the page of a key, scrolls to its control and highlights it;
+    // false when no page shows the key's section.
+    bool openSetting(const QString &section, const QString &path);
+    // The page that shows a section, or null.
+    ORV_SettingsPage *pageOfSection(const QString &section) const;
+    // What a user reads for a key: its label (the catalogue's, or the
+    // caption beside its control), and the title of its page.
+    QString settingLabel(const QString &section, const QString &path) const;
+    QString pageTitleOf(const QString &section) const;
+    SettingsMarks *marks() const { return m_marks; }
+    // The "changed only" view, shown.
+    ORV_FormSettingsChanges *showChanges();
+    // Every setting of a page, or of every page, to its default, when the
+    // user agrees (ask) or at once; false when nothing was reset.
+    bool resetPageToDefaults(int position, bool askFirst = true);
+    bool resetAllToDefaults(bool askFirst = true);
+
+    // The settings last read from the attached tracker (a file the host
+    // delivered while a tracker was attached, or what was last written to
+    // it); null when there is none for the tracker attached now.
+    const SettingsModel *trackerReading() const;
+    // What a write would change on the tracker: its reading against the values.
+    QList<SettingsDifference> differencesFromTracker() const;
+    // Before a write: shows what will change on the tracker and asks; true to write.
+    bool confirmDifferences();
+    // Replaces the question of confirmDifferences() (tests): the differences,
+    // and whether there is a reading to compare with; true to write.
+    using WriteCheck = std::function<bool(const QList<SettingsDifference> &differences, bool haveReading)>;
+    void setWriteCheck(WriteCheck check) { m_writeCheck = std::move(check); }
+    // Compares the values with a settings file and shows the differences;
+    // false (the user told) when the file cannot be read.
+    bool compareWithFile(const QString &path);
+    ORV_FormSettingsCompare *compareView() const { return m_compareView; }
+
+    // Values changed since they were loaded and not saved or written since.
+    bool hasUnsavedChanges() const;
+    enum class UnsavedAnswer { Save, Discard, Cancel };
+    using UnsavedChoice = std::function<UnsavedAnswer(int changed)>;
+    void setUnsavedChoice(UnsavedChoice choice) { m_unsavedChoice = std::move(choice); }
+    // Before the values are replaced or the window closes: with unsaved
+    // changes, asks to save (a file), discard or cancel; true to go on.
+    bool confirmDiscardChanges();
+
 public slots:
     void slot_currentChanged_TabWidget(int nIndex);
     void slot_triggered_Menu(QAction *lpItem);
@@ -227,8 +281,18 @@ public slots:
     void slot_pressed_pushBtn_Light_ConfigFull();
     void slot_pressed_pushBtn_Full_ConfigLight();
 
+    void slot_textChanged_lineEdit_Search(const QString &qsText);
+    void slot_itemActivated_listWidget_SearchResults(QListWidgetItem *lpItem);
+    void slot_pressed_toolButton_Changes();
+    void slot_pressed_toolButton_CompareFile();
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+public slots:
+    void reject() override;
 
 private:
     void createPages();
@@ -236,7 +300,10 @@ private:
     void updateNavigation();
     void setControlsEnabled(bool enabled);
     void applyOnline();
-    void saveToFile(bool lightVariant);
+    bool saveToFile(bool lightVariant);
+    void setupAssistance();
+    void updateChangesButton();
+    void keepTrackerReading(const QByteArray &bytes);
     bool switchToLight(bool ask);
     void switchToFull();
     QString temporaryPath(const QString &fileName);
@@ -276,6 +343,20 @@ private:
     Question m_question;
     Notifier m_notifier;
     SaveFileChooser m_saveFileChooser;
+
+    SettingsMarks *m_marks = nullptr;
+    WheelGuard *m_wheelGuard = nullptr;
+    std::unique_ptr<SettingsSearch> m_search;
+    ORV_FormSettingsChanges *m_changesView = nullptr;
+    ORV_FormSettingsCompare *m_compareView = nullptr;
+    std::unique_ptr<SettingsModel> m_reading; // the tracker's settings as last read or written
+    QString m_readingDevice;                  // of that tracker
+    QByteArray m_writing;                     // the values of the write under way
+    bool m_writeApplied = false;
+    bool m_changesKept = true; // saved, written or discarded since the last change
+    bool m_changesButtonQueued = false;
+    WriteCheck m_writeCheck;
+    UnsavedChoice m_unsavedChoice;
 };
 
 #endif // ORV_FORMXML_K4810_H

@@ -13,5 +13,11 @@ target_sources(k4810logic PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/settingscatalogue.h
     ${CMAKE_CURRENT_LIST_DIR}/settingsmodel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settingsmodel.h
+    ${CMAKE_CURRENT_LIST_DIR}/settingschanges.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/settingschanges.h
+    ${CMAKE_CURRENT_LIST_DIR}/settingscomparison.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/settingscomparison.h
+    ${CMAKE_CURRENT_LIST_DIR}/settingssearch.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/settingssearch.h
     ${_settings_tables}
 )

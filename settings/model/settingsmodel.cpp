@@ -654,6 +654,15 @@ const SettingsKey *SettingsModel::key(const QString &section, const QString &pat
     return locate(section, path, &s, &i) ? &s->table->keys().at(i) : nullptr;
 }
 
+QList<const SettingsTable *> SettingsModel::tables() const
+{
+    QList<const SettingsTable *> list;
+    list.reserve(qsizetype(m_sections.size()));
+    for (const auto &s : m_sections)
+        list.append(s->table);
+    return list;
+}
+
 QString SettingsModel::text(const QString &section, const QString &path) const
 {
     const Section *s;
@@ -816,6 +825,16 @@ QString SettingsModel::loadedText(const QString &section, const QString &path) c
     const Section *s;
     int i;
     return locate(section, path, &s, &i) ? s->loaded[size_t(i)] : QString();
+}
+
+QChar SettingsModel::loadedCharacter(const QString &section, const QString &path, int position) const
+{
+    return characterAt(loadedText(section, path), defaultText(section, path), position);
+}
+
+QString SettingsModel::loadedItem(const QString &section, const QString &path, int position) const
+{
+    return itemAt(loadedText(section, path), defaultText(section, path), separatorOf(key(section, path)), position);
 }
 
 bool SettingsModel::isChanged(const QString &section, const QString &path) const

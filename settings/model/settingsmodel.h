@@ -90,6 +90,8 @@ public:
     // ------------------------------------------------------------ values
 
     const SettingsKey *key(const QString &section, const QString &path) const;
+    // The tables of the model's sections, in page order.
+    QList<const SettingsTable *> tables() const;
     bool contains(const QString &section, const QString &path) const { return key(section, path) != nullptr; }
 
     // The value as the file holds it.
@@ -136,6 +138,9 @@ public:
 
     QString loadedText(const QString &section, const QString &path) const;
     bool isChanged(const QString &section, const QString &path) const;
+    // A character or a list item of the value as loaded (read as character() and item() read them).
+    QChar loadedCharacter(const QString &section, const QString &path, int position) const;
+    QString loadedItem(const QString &section, const QString &path, int position) const;
     // The key (or, for a legacy row's target, its legacy source) was in the file.
     bool wasInFile(const QString &section, const QString &path) const;
     // The section stood in the file.

@@ -718,3 +718,14 @@ QList<QWidget *> SettingsBinder::widgetsOf(const QString &path, const QString &s
     }
     return out;
 }
+
+QList<SettingsBinder::Bound> SettingsBinder::bound() const
+{
+    QList<Bound> out;
+    out.reserve(m_bindings.size());
+    for (const Binding &b : m_bindings) {
+        if (b.widget)
+            out.append({b.widget, b.section, b.path, b.index, b.item});
+    }
+    return out;
+}

@@ -118,6 +118,18 @@ public:
     // The widgets bound to a key.
     QList<QWidget *> widgetsOf(const QString &path, const QString &section = QString()) const;
 
+    // What each bound widget shows: its key, and the character (index) or
+    // list item (item) of the key's value it stands for (-1: the whole value).
+    struct Bound
+    {
+        QWidget *widget = nullptr;
+        QString section;
+        QString path;
+        int index = -1;
+        int item = -1;
+    };
+    QList<Bound> bound() const;
+
 signals:
     // After load() and its enabling rules.
     void loaded();

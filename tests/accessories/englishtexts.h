@@ -26,6 +26,9 @@ public:
             while (!xml.atEnd()) {
                 if (xml.readNext() != QXmlStreamReader::StartElement)
                     continue;
+                if (xml.name() == QLatin1String("TS")
+                    && !xml.attributes().value(QLatin1String("language")).startsWith(QLatin1String("en")))
+                    break; // not an English catalogue
                 if (xml.name() == QLatin1String("source"))
                     source = xml.readElementText();
                 else if (xml.name() == QLatin1String("translation") && source.startsWith(QLatin1String("K4810_")))

@@ -128,6 +128,7 @@ QWidget *tst_LightTransfer::readSettings(int view)
         return nullptr;
     if (view == 1)
         acceptNextQuestion(); // "switch to the simplified view?"
+    discardNextChanges(); // changed values the test drops
     m_host->deliverTextAndInts(2023, file, 0, view);
     return topLevel(QStringLiteral("orv_FormXml_K4810"));
 }

@@ -225,6 +225,8 @@ void tst_SettingsEditor::init()
         return m_answerYes;
     });
     m_editor->setNotifier([this](const QString &title, const QString &text) { m_messages << title + QLatin1Char('|') + text; });
+    // Unsaved changes are dropped when another file comes (tst_settingsreview asks).
+    m_editor->setUnsavedChoice([](int) { return orv_FormXml_K4810::UnsavedAnswer::Discard; });
 }
 
 void tst_SettingsEditor::cleanup()

@@ -22,22 +22,69 @@ inline QWidget *topLevel(const QString &objectName)
     return nullptr;
 }
 
-// Answers the next modal message box with its accepting button.
+// Answers the next modal message box with its accepting button. The table
+// of differences the settings editor shows before a write
+// (ORV_FormSettingsCompare) is accepted on the way, and the next box answered.
 inline void acceptNextQuestion()
 {
     auto *poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            for (QAbstractButton *b : box->buttons()) {
-                if (box->buttonRole(b) == QMessageBox::AcceptRole) {
-                    b->click();
-                    break;
-                }
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        const bool comparison = box->objectName() == QLatin1String("ORV_FormSettingsCompare");
+        for (QAbstractButton *b : box->buttons()) {
+            if (box->buttonRole(b) == QMessageBox::AcceptRole) {
+                b->click();
+                break;
             }
+        }
+        if (!comparison)
             poll->deleteLater();
+    });
+    poll->start(5);
+}
+
+// Accepts the table of differences the settings editor shows before a
+// write, and nothing else.
+inline void acceptWriteComparison()
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || box->objectName() != QLatin1String("ORV_FormSettingsCompare"))
+            return;
+        for (QAbstractButton *b : box->buttons()) {
+            if (box->buttonRole(b) == QMessageBox::AcceptRole) {
+                b->click();
+                break;
+            }
+        }
+        poll->deleteLater();
+    });
+    poll->start(5);
+}
+
+// Answers the settings editor's question about unsaved changes with
+// "discard" (the button of the destructive role).
+inline void discardNextChanges()
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        for (QAbstractButton *b : box->buttons()) {
+            if (box->buttonRole(b) == QMessageBox::DestructiveRole) {
+                b->click();
+                poll->deleteLater();
+                return;
+            }
         }
     });
     poll->start(5);
+    // No question (nothing was changed): the answer is not kept for later.
+    QTimer::singleShot(3000, poll, &QObject::deleteLater);
 }
 
 // Answers the next file dialog with a file name.
