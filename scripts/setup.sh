@@ -10,7 +10,7 @@ PACKAGES=(
     # build
     build-essential cmake pkg-config
     qt6-base-dev qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    libgl-dev
+    qt6-translations-l10n libgl-dev
     # tests, benchmarks, fuzzing
     xvfb xauth gpsbabel libxml2-utils poppler-utils libbenchmark-dev clang libclang-rt-14-dev valgrind
 )
