@@ -502,8 +502,8 @@
         <translation>&amp;2 – опрашивать текущую страницу автоматически</translation>
     </message>
     <message>
-        <source>&amp;3 – read the key after the first page</source>
-        <translation>&amp;3 – читать ключ после первой страницы</translation>
+        <source>&amp;3 – as 1: read the key after the first page</source>
+        <translation>&amp;3 – как 1: читать ключ после первой страницы</translation>
     </message>
     <message>
         <source>&amp;Help pages folder…</source>
