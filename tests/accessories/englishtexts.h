@@ -43,7 +43,14 @@ public:
     }
     bool isEmpty() const override { return m_texts.isEmpty(); }
 
-    static void install() { QCoreApplication::installTranslator(new EnglishTexts); }
+    // The application owns it: it goes with the application, after the
+    // last test, not left behind at exit.
+    static void install()
+    {
+        auto *texts = new EnglishTexts;
+        texts->setParent(QCoreApplication::instance());
+        QCoreApplication::installTranslator(texts);
+    }
 
 private:
     QHash<QString, QString> m_texts;

@@ -5,6 +5,7 @@
 #include "net/serverconnectiontest.h"
 #include "silentserver.h"
 
+#include <QMetaEnum>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -126,7 +127,7 @@ void tst_ServerConnectionTest::failuresKnownAtOnce()
     QSignalSpy finished(&test, &ServerConnectionTest::finished);
     test.start(host, port);
     QVERIFY(finished.wait(kReportWaitMs));
-    QVERIFY2(expected.contains(test.outcome()), QTest::toString(test.outcome()));
+    QVERIFY2(expected.contains(test.outcome()), QMetaEnum::fromType<Outcome>().valueToKey(int(test.outcome())));
     QCOMPARE(finished.at(0).at(2).toBool(), false);
     QVERIFY(!test.errorText().isEmpty());
     QTest::qWait(200);
