@@ -30,7 +30,6 @@ void ServerConnectionTest::start(const QString &host, int port)
     if (isRunning())
         finish(Outcome::Aborted);
 
-    ++m_testNumber;
     m_host = host.trimmed();
     m_port = port;
     qsNameIP.clear();
@@ -52,11 +51,9 @@ void ServerConnectionTest::start(const QString &host, int port)
         return;
     }
 
-    const quint64 number = m_testNumber;
-    m_lookupId = QHostInfo::lookupHost(m_host, this, [this, number](const QHostInfo &info) {
-        if (number == m_testNumber && isRunning())
-            printResults(info);
-    });
+    // Connected by name, not to a functor: Qt 6.4 leaks a functor's slot
+    // object when its lookup is aborted.
+    m_lookupId = QHostInfo::lookupHost(m_host, this, SLOT(slot_lookedUp(QHostInfo)));
 
     // A fresh socket per test: nothing the previous one still had to say can
     // reach this test.
@@ -109,6 +106,13 @@ void ServerConnectionTest::slot_error(QAbstractSocket::SocketError error)
         finish(Outcome::NetworkError);
         break;
     }
+}
+
+// A result of an earlier or aborted lookup carries another id.
+void ServerConnectionTest::slot_lookedUp(const QHostInfo &info)
+{
+    if (info.lookupId() == m_lookupId && isRunning())
+        printResults(info);
 }
 
 void ServerConnectionTest::printResults(const QHostInfo &info)

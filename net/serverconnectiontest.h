@@ -88,6 +88,7 @@ signals:
 private slots:
     void slot_connected();
     void slot_error(QAbstractSocket::SocketError error);
+    void slot_lookedUp(const QHostInfo &info);
     void printResults(const QHostInfo &info);
     void slot_timeout_Timer();
     void slot_timeout_TimerTestServer();
@@ -114,7 +115,6 @@ private:
     QString m_errorText;
     bool m_lookupDone = false;
     int m_lookupId = -1;
-    quint64 m_testNumber = 0; // tells a late lookup result from the current one
 };
 
 #endif // SERVERCONNECTIONTEST_H

@@ -11,16 +11,13 @@
 #include "settings/editor/orv_formxml_k4810.h"
 #include "settings/model/settingscomparison.h"
 #include "settings/model/settingsmodel.h"
+#include "tests/support/keytexts.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QHash>
 #include <QLineEdit>
-#include <QTranslator>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cstdio>
@@ -42,36 +39,6 @@ double medianMs(int runs, const std::function<void()> &work)
     return times[times.size() / 2];
 }
 
-// The English texts of the host's catalogues, as the host gives them.
-class EnglishTexts : public QTranslator
-{
-public:
-    EnglishTexts()
-    {
-        const QDir dir(QStringLiteral(K4810_SOURCE_DIR "/host/i18n"));
-        for (const QString &name : dir.entryList({QStringLiteral("*_en.ts")}, QDir::Files)) {
-            QFile file(dir.filePath(name));
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            QXmlStreamReader xml(&file);
-            QString source;
-            while (!xml.atEnd()) {
-                if (xml.readNext() != QXmlStreamReader::StartElement)
-                    continue;
-                if (xml.name() == QLatin1String("source"))
-                    source = xml.readElementText();
-                else if (xml.name() == QLatin1String("translation"))
-                    texts.insert(source, xml.readElementText());
-            }
-        }
-    }
-    QString translate(const char *, const char *sourceText, const char *, int) const override
-    {
-        return texts.value(QString::fromUtf8(sourceText));
-    }
-    bool isEmpty() const override { return texts.isEmpty(); }
-    QHash<QString, QString> texts;
-};
 
 // Every prefix of each word: what the field holds keystroke by keystroke.
 QStringList keystrokes(const QStringList &words)
@@ -94,7 +61,7 @@ int main(int argc, char **argv)
     });
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
-    EnglishTexts english;
+    KeyTexts english(KeyTexts::english());
     QCoreApplication::installTranslator(&english);
 
     const QString file = QStringLiteral(K4810_SOURCE_DIR "/tests/settings/data/full.xml");
@@ -136,7 +103,7 @@ int main(int argc, char **argv)
 
     // Baseline: the same number of plain label texts scanned for the same words.
     QStringList labels;
-    const QList<QString> all = english.texts.values();
+    const QList<QString> all = english.texts().values();
     for (int i = 0; labels.size() < settings && !all.isEmpty(); ++i)
         labels << all.at(i % all.size());
     std::vector<double> baseline;

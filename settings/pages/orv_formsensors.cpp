@@ -246,7 +246,7 @@ void ORV_FormSensors::answered(uint32_t msgId)
 
 void ORV_FormSensors::showLiveValues(const TrackerAnswers::StateRecord &record)
 {
-    auto state = [&record, this](int input) {
+    auto state = [&record](int input) {
         const auto on = record.state(input);
         return on ? (*on ? tr("K4810_329") : tr("K4810_330")) : QString();
     };

@@ -10,6 +10,7 @@
 #include "host/simulator/services/accessories/accessoriesservice.h"
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/simulatedtracker.h"
+#include "tests/support/trackersession.h"
 #include "tests/support/uiautomation.h"
 
 #include <QApplication>
@@ -23,7 +24,6 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace UiAutomation;
@@ -41,10 +41,7 @@ private slots:
     void cleanupTestCase();
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<PluginHost> m_host;
-    std::unique_ptr<SimulatedTracker> m_tracker;
-    SettingsService *m_settings = nullptr;
+    TrackerSession m_session;
     AccessoriesService *m_accessories = nullptr;
     QWidget *m_editor = nullptr;
 
@@ -72,29 +69,17 @@ private:
 
 void tst_AccessoriesE2E::initTestCase()
 {
-    m_host = std::make_unique<PluginHost>();
-    QVERIFY2(m_host->load(qEnvironmentVariable("K4810_PLUGIN")), qPrintable(m_host->errorString()));
-    m_host->sendEnvironment({m_dir.filePath(QStringLiteral("data/")), m_dir.filePath(QStringLiteral("settings/")),
-                             QString(), QString()},
-                            0);
-    m_tracker = std::make_unique<SimulatedTracker>(m_host.get());
-    m_tracker->addStandardServices();
-    m_settings = m_tracker->service<SettingsService>();
-    m_accessories = m_tracker->service<AccessoriesService>();
-    QVERIFY(m_settings && m_accessories);
+    QString error;
+    QVERIFY2(m_session.start(&error), qPrintable(error));
+    m_accessories = m_session.tracker->service<AccessoriesService>();
+    QVERIFY(m_accessories);
     m_accessories->setStep(20);
-    m_settings->setRepeatEvery(0);
-    m_tracker->attach();
+    m_session.settings->setRepeatEvery(0);
 }
 
 QWidget *tst_AccessoriesE2E::readSettings()
 {
-    const QString file = m_dir.filePath(QStringLiteral("from tracker.xml"));
-    if (!m_settings->writeConfiguration(file))
-        return nullptr;
-    discardNextChanges(); // changed values the test drops
-    m_host->deliverTextAndInts(2023, file, 0, 0);
-    m_editor = topLevel(QStringLiteral("orv_FormXml_K4810"));
+    m_editor = m_session.readSettings(TrackerSession::Changes::Discard);
     return m_editor;
 }
 
@@ -108,8 +93,8 @@ void tst_AccessoriesE2E::configureWriteAndReadBack_data()
 void tst_AccessoriesE2E::configureWriteAndReadBack()
 {
     QFETCH(bool, insideSend);
-    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
-    m_settings->setStoredConfiguration(SettingsService::initialConfiguration());
+    m_session.tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_session.settings->setStoredConfiguration(SettingsService::initialConfiguration());
     m_accessories->setSearchOutcome(AccessoriesService::SearchOutcome::Found);
     QVERIFY(readSettings() && m_editor->isVisible());
     const QString rs = QStringLiteral("ORV_FormRS");
@@ -170,12 +155,12 @@ void tst_AccessoriesE2E::configureWriteAndReadBack()
 
     // Written to the tracker ...
     auto *load = m_editor->findChild<QPushButton *>(QStringLiteral("pushButton_LoadToDevice"));
-    QSignalSpy stored(m_settings, &SettingsService::configurationStored);
+    QSignalSpy stored(m_session.settings, &SettingsService::configurationStored);
     acceptNextQuestion();
     load->pressed();
     QTRY_COMPARE_WITH_TIMEOUT(stored.count(), 1, 10000);
     QTRY_VERIFY(load->isEnabled());
-    const QByteArray kept = m_settings->storedConfiguration();
+    const QByteArray kept = m_session.settings->storedConfiguration();
     QVERIFY(kept.contains("<FS3Adress485>9</FS3Adress485>"));
     QVERIFY(kept.contains("<CANaddress>4</CANaddress>"));
     QVERIFY(kept.contains("macadr=\"5C:F3:70:8B:12:E4\""));
@@ -218,7 +203,7 @@ void tst_AccessoriesE2E::searchThatFailsOrIsCancelled()
     QFETCH(bool, insideSend);
     QFETCH(bool, cancel);
     QFETCH(QString, status);
-    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_session.tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
     m_accessories->setSearchOutcome(cancel ? AccessoriesService::SearchOutcome::Found
                                            : AccessoriesService::SearchOutcome::Fails);
     m_accessories->setStep(cancel ? 2000 : 20);
@@ -243,8 +228,8 @@ void tst_AccessoriesE2E::searchThatFailsOrIsCancelled()
 
 void tst_AccessoriesE2E::cleanupTestCase()
 {
-    m_tracker.reset();
-    m_host->unload();
+    m_session.tracker.reset();
+    m_session.host->unload();
 }
 
 QTEST_MAIN(tst_AccessoriesE2E)

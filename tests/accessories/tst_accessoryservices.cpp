@@ -16,7 +16,7 @@
 #include "host/simulator/services/touchmemory/touchmemoryservice.h"
 #include "host/simulator/simulatedtracker.h"
 #include "telemetry/orv_logbinfile.h"
-#include "tests/accessories/englishtexts.h"
+#include "tests/support/keytexts.h"
 #include "tests/support/testfiles.h"
 
 #include <QSignalSpy>
@@ -71,7 +71,7 @@ private:
 
 void tst_AccessoryServices::initTestCase()
 {
-    EnglishTexts::install();
+    KeyTexts::installEnglish();
     m_host = std::make_unique<PluginHost>();
     // Answers are delivered to a stand-in plug-in; the test takes them from
     // the host's message log on their way.

@@ -6,7 +6,7 @@
 #include "accessories/orv_formwidgettm.h"
 #include "accessories/tmkeyfile.h"
 #include "accessories/tmkeyfilewrite.h"
-#include "tests/accessories/englishtexts.h"
+#include "tests/support/keytexts.h"
 #include "tests/support/testfiles.h"
 
 #include <QAbstractButton>
@@ -69,7 +69,7 @@ private:
 
 void tst_AccessoryWindows::initTestCase()
 {
-    EnglishTexts::install();
+    KeyTexts::installEnglish();
 }
 
 void tst_AccessoryWindows::init()

@@ -2,7 +2,7 @@
 // by kind (escaped, short ones dropped), making a file and downloading it.
 
 #include "accessories/tachoexchange.h"
-#include "tests/accessories/englishtexts.h"
+#include "tests/support/keytexts.h"
 #include "tests/support/testfiles.h"
 
 #include <QSignalSpy>
@@ -146,7 +146,7 @@ private:
 
 void tst_TachoExchange::initTestCase()
 {
-    EnglishTexts::install();
+    KeyTexts::installEnglish();
 }
 
 void tst_TachoExchange::init()

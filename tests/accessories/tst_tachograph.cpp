@@ -211,7 +211,7 @@ void tst_Tachograph::fileMadeAndDownloaded()
     // without anything that would leave it.
     const QString path = m_dir.filePath(QStringLiteral("download %1 %2.ddd").arg(insideSend).arg(hostile));
     QString proposed;
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp); // freed with the application when never answered
     connect(poll, &QTimer::timeout, poll, [poll, path, &proposed] {
         if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
             proposed = dialog->directory().filePath(dialog->selectedFiles().value(0));

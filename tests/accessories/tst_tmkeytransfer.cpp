@@ -5,7 +5,7 @@
 #include "accessories/tmkeyfile.h"
 #include "accessories/tmkeyfileread.h"
 #include "accessories/tmkeyfilewrite.h"
-#include "tests/accessories/englishtexts.h"
+#include "tests/support/keytexts.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -79,7 +79,7 @@ private:
 
 void tst_TmKeyTransfer::initTestCase()
 {
-    EnglishTexts::install();
+    KeyTexts::installEnglish();
 }
 
 void tst_TmKeyTransfer::init()

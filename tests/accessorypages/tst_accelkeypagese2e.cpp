@@ -11,6 +11,7 @@
 #include "host/simulator/services/accelerometer/accelerometerservice.h"
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/simulatedtracker.h"
+#include "tests/support/trackersession.h"
 #include "tests/support/uiautomation.h"
 
 #include <QApplication>
@@ -29,7 +30,6 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -92,12 +92,9 @@ private:
     QWidget *readSettings();
     void answerMode_data();
 
-    QTemporaryDir m_dir;
+    TrackerSession m_session;
     HostTranslator m_translator;
     QString m_screenshots;
-    std::unique_ptr<PluginHost> m_host;
-    std::unique_ptr<SimulatedTracker> m_tracker;
-    SettingsService *m_settings = nullptr;
     AccelerometerService *m_accel = nullptr;
 };
 
@@ -108,34 +105,22 @@ void tst_AccelKeyPagesE2E::initTestCase()
         QVERIFY(m_translator.loadFolder(QStringLiteral(K4810_BINARY_DIR "/host")));
         QCoreApplication::installTranslator(&m_translator);
     }
-    m_host = std::make_unique<PluginHost>();
-    QVERIFY2(m_host->load(qEnvironmentVariable("K4810_PLUGIN")), qPrintable(m_host->errorString()));
-    m_host->sendEnvironment({m_dir.filePath(QStringLiteral("data/")), m_dir.filePath(QStringLiteral("settings/")),
-                             QString(), QString()},
-                            0);
-    m_tracker = std::make_unique<SimulatedTracker>(m_host.get());
-    m_tracker->addStandardServices();
-    m_settings = m_tracker->service<SettingsService>();
-    m_accel = m_tracker->service<AccelerometerService>();
-    QVERIFY(m_settings && m_accel);
+    QString error;
+    QVERIFY2(m_session.start(&error), qPrintable(error));
+    m_accel = m_session.tracker->service<AccelerometerService>();
+    QVERIFY(m_accel);
     m_accel->setStepDurations(150, 250);
-    m_tracker->attach();
 }
 
 void tst_AccelKeyPagesE2E::init()
 {
-    m_tracker->setAnswerMode(PluginHost::AnswerMode::Async);
-    m_settings->setStoredConfiguration(SettingsService::initialConfiguration());
+    m_session.tracker->setAnswerMode(PluginHost::AnswerMode::Async);
+    m_session.settings->setStoredConfiguration(SettingsService::initialConfiguration());
 }
 
 QWidget *tst_AccelKeyPagesE2E::readSettings()
 {
-    // What the host's "Read settings from tracker" does.
-    const QString file = m_dir.filePath(QStringLiteral("from tracker.xml"));
-    if (!m_settings->writeConfiguration(file))
-        return nullptr;
-    m_host->deliverTextAndInts(2023, file, 0, 0);
-    return topLevel(QStringLiteral("orv_FormXml_K4810"));
+    return m_session.readSettings(TrackerSession::Changes::Keep);
 }
 
 void tst_AccelKeyPagesE2E::answerMode_data()
@@ -172,7 +157,7 @@ void tst_AccelKeyPagesE2E::changesWrittenAndReadBack_data()
 void tst_AccelKeyPagesE2E::changesWrittenAndReadBack()
 {
     QFETCH(bool, insideSend);
-    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_session.tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
     QWidget *editor = readSettings();
     QVERIFY(editor);
     auto *strong = child<QDoubleSpinBox>(editor, "ORV_FormAccelerometer", "doubleSpinBox_Sh2");
@@ -196,11 +181,11 @@ void tst_AccelKeyPagesE2E::changesWrittenAndReadBack()
     clear->click();
 
     auto *load = editor->findChild<QPushButton *>(QStringLiteral("pushButton_LoadToDevice"));
-    QSignalSpy stored(m_settings, &SettingsService::configurationStored);
+    QSignalSpy stored(m_session.settings, &SettingsService::configurationStored);
     acceptNextQuestion();
     load->pressed();
     QTRY_COMPARE_WITH_TIMEOUT(stored.count(), 1, 10000);
-    const QByteArray kept = m_settings->storedConfiguration();
+    const QByteArray kept = m_session.settings->storedConfiguration();
     for (const QByteArray expected :
          {QByteArray("sh2=\"66.6\""), QByteArray("wakeup=\"0\""), QByteArray("step2=\"2.5 3.0 4.0\""),
           QByteArray("<tmKeyCode6>0033FF0C1201</tmKeyCode6>"), QByteArray("<changeModeKey6>2</changeModeKey6>"),
@@ -235,7 +220,7 @@ void tst_AccelKeyPagesE2E::calibrationFromThePage()
     // to its end (the simulated steps shortened) and the tab then shows the
     // axes calibrated.
     QFETCH(bool, insideSend);
-    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_session.tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
     m_accel->setCalibration('0');
     QWidget *editor = readSettings();
     QVERIFY(editor);
@@ -325,8 +310,8 @@ void tst_AccelKeyPagesE2E::tabsFitTheScreen()
 
 void tst_AccelKeyPagesE2E::cleanupTestCase()
 {
-    m_tracker.reset();
-    m_host->unload();
+    m_session.tracker.reset();
+    m_session.host->unload();
 }
 
 QTEST_MAIN(tst_AccelKeyPagesE2E)

@@ -8,6 +8,7 @@
 #include "host/pluginhost.h"
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/simulatedtracker.h"
+#include "tests/support/trackersession.h"
 #include "tests/support/testfiles.h"
 #include "tests/support/uiautomation.h"
 
@@ -24,7 +25,6 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTcpServer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -68,7 +68,7 @@ QStringList snapshot(const QWidget *form)
 // Closes the next modal message box; its title and text land in *seen.
 void closeNextModalBox(QString *seen)
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp); // freed with the application when never answered
     QObject::connect(poll, &QTimer::timeout, poll, [poll, seen] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             *seen = box->windowTitle() + QLatin1Char('|') + box->text();
@@ -98,10 +98,7 @@ private slots:
     void cleanupTestCase();
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<PluginHost> m_host;
-    std::unique_ptr<SimulatedTracker> m_tracker;
-    SettingsService *m_settings = nullptr;
+    TrackerSession m_session;
 
     // What the host's "Read settings from tracker" does (view 1: the light form).
     QWidget *readSettings(int view);
@@ -109,35 +106,22 @@ private:
 
 void tst_LightTransfer::initTestCase()
 {
-    m_host = std::make_unique<PluginHost>();
-    QVERIFY2(m_host->load(qEnvironmentVariable("K4810_PLUGIN")), qPrintable(m_host->errorString()));
-    m_host->sendEnvironment({m_dir.filePath(QStringLiteral("data/")), m_dir.filePath(QStringLiteral("settings/")),
-                             QString(), QString()},
-                            0);
-    m_tracker = std::make_unique<SimulatedTracker>(m_host.get());
-    m_tracker->addStandardServices();
-    m_settings = m_tracker->service<SettingsService>();
-    QVERIFY(m_settings);
-    m_tracker->attach();
+    QString error;
+    QVERIFY2(m_session.start(&error), qPrintable(error));
 }
 
 QWidget *tst_LightTransfer::readSettings(int view)
 {
-    const QString file = m_dir.filePath(QStringLiteral("from tracker.xml"));
-    if (!m_settings->writeConfiguration(file))
-        return nullptr;
     if (view == 1)
         acceptNextQuestion(); // "switch to the simplified view?"
-    discardNextChanges(); // changed values the test drops
-    m_host->deliverTextAndInts(2023, file, 0, view);
-    return topLevel(QStringLiteral("orv_FormXml_K4810"));
+    return m_session.readSettings(TrackerSession::Changes::Discard, view);
 }
 
 void tst_LightTransfer::lightFormRoundTrip()
 {
-    m_tracker->setAnswerMode(PluginHost::AnswerMode::Async);
-    m_settings->setRepeatEvery(4);
-    m_settings->setStoredConfiguration(SettingsService::initialConfiguration());
+    m_session.tracker->setAnswerMode(PluginHost::AnswerMode::Async);
+    m_session.settings->setRepeatEvery(4);
+    m_session.settings->setStoredConfiguration(SettingsService::initialConfiguration());
 
     QWidget *editor = readSettings(1);
     QVERIFY(editor && editor->isVisible());
@@ -169,7 +153,7 @@ void tst_LightTransfer::lightFormRoundTrip()
     QVERIFY(edited != asRead);
 
     // Saved from the light form.
-    const QString saved = m_dir.filePath(QStringLiteral("light.xml"));
+    const QString saved = m_session.dir.filePath(QStringLiteral("light.xml"));
     answerNextFileDialog(saved);
     named<QAbstractButton>(light, "pushBtn_Light_SaveToFile")->pressed();
     QTRY_VERIFY(QFile::exists(saved));
@@ -199,12 +183,12 @@ void tst_LightTransfer::lightFormRoundTrip()
     // Written to the tracker from the light form: it keeps the file saved.
     auto *load = named<QAbstractButton>(light, "pushBtn_Light_LoadToDevice");
     QVERIFY(load->isEnabled());
-    QSignalSpy stored(m_settings, &SettingsService::configurationStored);
+    QSignalSpy stored(m_session.settings, &SettingsService::configurationStored);
     acceptNextQuestion();
     load->pressed();
     QTRY_COMPARE_WITH_TIMEOUT(stored.count(), 1, 10000);
-    QVERIFY(m_settings->repeatsAsked() >= 1);
-    QCOMPARE(m_settings->storedConfiguration(), file);
+    QVERIFY(m_session.settings->repeatsAsked() >= 1);
+    QCOMPARE(m_session.settings->storedConfiguration(), file);
     QTRY_VERIFY(load->isEnabled());
 
     // Read back into the light form: every value as it was written.
@@ -217,7 +201,7 @@ void tst_LightTransfer::lightFormRoundTrip()
 
 void tst_LightTransfer::connectionTestFromTheTransferPage()
 {
-    m_settings->setStoredConfiguration(SettingsService::initialConfiguration());
+    m_session.settings->setStoredConfiguration(SettingsService::initialConfiguration());
     QWidget *editor = readSettings(0);
     QVERIFY(editor && editor->isVisible());
     QWidget *transfer = named<QWidget>(editor, "ORV_FormTransfer");
@@ -253,8 +237,8 @@ void tst_LightTransfer::connectionTestFromTheTransferPage()
 
 void tst_LightTransfer::cleanupTestCase()
 {
-    m_tracker.reset();
-    m_host->unload();
+    m_session.tracker.reset();
+    m_session.host->unload();
 }
 
 QTEST_MAIN(tst_LightTransfer)

@@ -12,13 +12,13 @@
 #include "tests/support/uiautomation.h"
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/simulatedtracker.h"
+#include "tests/support/trackersession.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -53,35 +53,19 @@ private slots:
     void cleanupTestCase();
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<PluginHost> m_host;
-    std::unique_ptr<SimulatedTracker> m_tracker;
-    SettingsService *m_settings = nullptr;
+    TrackerSession m_session;
     QWidget *readSettings();
 };
 
 void tst_SettingsRoundTrip::initTestCase()
 {
-    m_host = std::make_unique<PluginHost>();
-    QVERIFY2(m_host->load(qEnvironmentVariable("K4810_PLUGIN")), qPrintable(m_host->errorString()));
-    m_host->sendEnvironment({m_dir.filePath(QStringLiteral("data/")), m_dir.filePath(QStringLiteral("settings/")),
-                             QString(), QString()},
-                            0);
-    m_tracker = std::make_unique<SimulatedTracker>(m_host.get());
-    m_tracker->addStandardServices();
-    m_settings = m_tracker->service<SettingsService>();
-    QVERIFY(m_settings);
-    m_tracker->attach();
+    QString error;
+    QVERIFY2(m_session.start(&error), qPrintable(error));
 }
 
 QWidget *tst_SettingsRoundTrip::readSettings()
 {
-    // What the host's "Read settings from tracker" does.
-    const QString file = m_dir.filePath(QStringLiteral("from tracker.xml"));
-    if (!m_settings->writeConfiguration(file))
-        return nullptr;
-    m_host->deliverTextAndInts(2023, file, 0, 0);
-    return topLevel(QStringLiteral("orv_FormXml_K4810"));
+    return m_session.readSettings(TrackerSession::Changes::Keep);
 }
 
 void tst_SettingsRoundTrip::readChangeWriteReadBack_data()
@@ -96,8 +80,8 @@ void tst_SettingsRoundTrip::readChangeWriteReadBack()
 {
     QFETCH(bool, insideSend);
     QFETCH(QString, name);
-    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
-    m_settings->setRepeatEvery(3);
+    m_session.tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_session.settings->setRepeatEvery(3);
 
     QWidget *editor = readSettings();
     QVERIFY(editor && editor->isVisible());
@@ -110,14 +94,14 @@ void tst_SettingsRoundTrip::readChangeWriteReadBack()
     objectName->setText(name);
     auto *load = editor->findChild<QPushButton *>(QStringLiteral("pushButton_LoadToDevice"));
     QVERIFY(load && load->isEnabled());
-    QSignalSpy stored(m_settings, &SettingsService::configurationStored);
+    QSignalSpy stored(m_session.settings, &SettingsService::configurationStored);
     acceptNextQuestion();
     load->pressed();
     QTRY_COMPARE_WITH_TIMEOUT(stored.count(), 1, 10000);
-    QVERIFY(m_settings->storedConfiguration().contains("<GPRSopAPN>internet.mts.ru</GPRSopAPN>"));
+    QVERIFY(m_session.settings->storedConfiguration().contains("<GPRSopAPN>internet.mts.ru</GPRSopAPN>"));
     QTRY_VERIFY(load->isEnabled());
-    QVERIFY(m_settings->blocksReceived() > 3);
-    QVERIFY(m_settings->repeatsAsked() >= 1);
+    QVERIFY(m_session.settings->blocksReceived() > 3);
+    QVERIFY(m_session.settings->repeatsAsked() >= 1);
 
     // Read back: the tracker now holds the changed name.
     objectName->setText(QStringLiteral("something else"));
@@ -137,16 +121,16 @@ void tst_SettingsRoundTrip::fullFileKeepsEveryValue_data()
 void tst_SettingsRoundTrip::fullFileKeepsEveryValue()
 {
     QFETCH(bool, insideSend);
-    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
-    m_settings->setRepeatEvery(4);
+    m_session.tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_session.settings->setRepeatEvery(4);
     const QByteArray full = TestFiles::read(QStringLiteral(K4810_SOURCE_DIR "/tests/settings/data/full.xml"));
     QVERIFY(full.contains("<CAN page=") && full.contains("<GPRSdiagSupress>") && full.contains("serial="));
-    m_settings->setStoredConfiguration(full);
+    m_session.settings->setStoredConfiguration(full);
 
     // Read from the tracker and saved by the user: the same bytes.
     QWidget *editor = readSettings();
     QVERIFY(editor && editor->isVisible());
-    const QString saved = m_dir.filePath(QStringLiteral("saved.xml"));
+    const QString saved = m_session.dir.filePath(QStringLiteral("saved.xml"));
     answerNextFileDialog(saved);
     editor->findChild<QPushButton *>(QStringLiteral("pushButton_SaveToFile"))->pressed();
     QTRY_VERIFY(QFile::exists(saved));
@@ -154,17 +138,17 @@ void tst_SettingsRoundTrip::fullFileKeepsEveryValue()
 
     // Written to the tracker: it keeps those bytes.
     auto *load = editor->findChild<QPushButton *>(QStringLiteral("pushButton_LoadToDevice"));
-    QSignalSpy stored(m_settings, &SettingsService::configurationStored);
+    QSignalSpy stored(m_session.settings, &SettingsService::configurationStored);
     acceptNextQuestion();
     load->pressed();
     QTRY_COMPARE_WITH_TIMEOUT(stored.count(), 1, 10000);
-    QVERIFY(m_settings->repeatsAsked() >= 1);
-    QCOMPARE(m_settings->storedConfiguration(), full);
+    QVERIFY(m_session.settings->repeatsAsked() >= 1);
+    QCOMPARE(m_session.settings->storedConfiguration(), full);
     QTRY_VERIFY(load->isEnabled());
 
     // Read back and saved again: still the same bytes.
     editor = readSettings();
-    const QString again = m_dir.filePath(QStringLiteral("again.xml"));
+    const QString again = m_session.dir.filePath(QStringLiteral("again.xml"));
     answerNextFileDialog(again);
     editor->findChild<QPushButton *>(QStringLiteral("pushButton_SaveToFile"))->pressed();
     QTRY_VERIFY(QFile::exists(again));
@@ -175,8 +159,8 @@ void tst_SettingsRoundTrip::fullFileKeepsEveryValue()
 
 void tst_SettingsRoundTrip::cleanupTestCase()
 {
-    m_tracker.reset();
-    m_host->unload();
+    m_session.tracker.reset();
+    m_session.host->unload();
 }
 
 QTEST_MAIN(tst_SettingsRoundTrip)

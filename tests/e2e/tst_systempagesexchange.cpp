@@ -11,6 +11,7 @@
 #include "host/pluginhost.h"
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/simulatedtracker.h"
+#include "tests/support/trackersession.h"
 #include "tests/support/uiautomation.h"
 
 #include <QAbstractButton>
@@ -26,7 +27,6 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -75,12 +75,9 @@ private slots:
     void cleanupTestCase();
 
 private:
-    QTemporaryDir m_dir;
+    TrackerSession m_session;
     HostTranslator m_translator;
     QString m_screenshots;
-    std::unique_ptr<PluginHost> m_host;
-    std::unique_ptr<SimulatedTracker> m_tracker;
-    SettingsService *m_settings = nullptr;
     QList<uint32_t> m_requests;
     QWidget *readSettings();
     int requestsOf(uint32_t msgId) const { return int(m_requests.count(msgId)); }
@@ -95,20 +92,12 @@ void tst_SystemPagesExchange::initTestCase()
         QVERIFY(m_translator.loadFolder(QStringLiteral(K4810_BINARY_DIR "/host")));
         QCoreApplication::installTranslator(&m_translator);
     }
-    m_host = std::make_unique<PluginHost>();
-    QVERIFY2(m_host->load(qEnvironmentVariable("K4810_PLUGIN")), qPrintable(m_host->errorString()));
-    m_host->sendEnvironment({m_dir.filePath(QStringLiteral("data/")), m_dir.filePath(QStringLiteral("settings/")),
-                             QString(), QString()},
-                            0);
-    connect(m_host.get(), &PluginHost::messageLogged, this, [this](const MessageLogEntry &e) {
+    QString error;
+    QVERIFY2(m_session.start(&error), qPrintable(error));
+    connect(m_session.host.get(), &PluginHost::messageLogged, this, [this](const MessageLogEntry &e) {
         if (e.direction() == HostMessages::Direction::ToHost)
             m_requests << e.msgId();
     });
-    m_tracker = std::make_unique<SimulatedTracker>(m_host.get());
-    m_tracker->addStandardServices();
-    m_settings = m_tracker->service<SettingsService>();
-    QVERIFY(m_settings);
-    m_tracker->attach();
 }
 
 void tst_SystemPagesExchange::init()
@@ -118,13 +107,7 @@ void tst_SystemPagesExchange::init()
 
 QWidget *tst_SystemPagesExchange::readSettings()
 {
-    // What the host's "Read settings from tracker" does.
-    const QString file = m_dir.filePath(QStringLiteral("from tracker.xml"));
-    if (!m_settings->writeConfiguration(file))
-        return nullptr;
-    discardNextChanges(); // changed values the test drops
-    m_host->deliverTextAndInts(2023, file, 0, 0);
-    return topLevel(QStringLiteral("orv_FormXml_K4810"));
+    return m_session.readSettings(TrackerSession::Changes::Discard);
 }
 
 void tst_SystemPagesExchange::answerMode_data()
@@ -136,7 +119,7 @@ void tst_SystemPagesExchange::answerMode_data()
 
 void tst_SystemPagesExchange::pagesShowTheTrackersConfiguration()
 {
-    m_settings->setStoredConfiguration(SettingsService::initialConfiguration());
+    m_session.settings->setStoredConfiguration(SettingsService::initialConfiguration());
     QWidget *editor = readSettings();
     QVERIFY(editor && editor->isVisible());
     // Values of the tracker's configuration, none of them a default.
@@ -159,8 +142,8 @@ void tst_SystemPagesExchange::changesWrittenAndReadBack_data()
 void tst_SystemPagesExchange::changesWrittenAndReadBack()
 {
     QFETCH(bool, insideSend);
-    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
-    m_settings->setStoredConfiguration(SettingsService::initialConfiguration());
+    m_session.tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_session.settings->setStoredConfiguration(SettingsService::initialConfiguration());
     QWidget *editor = readSettings();
     QVERIFY(editor);
     auto *angle = child<QSpinBox>(editor, "ORV_FormTrack", "spinBox_Additional_Corner");
@@ -179,11 +162,11 @@ void tst_SystemPagesExchange::changesWrittenAndReadBack()
     leftZone->setValue(2.4);
 
     auto *load = editor->findChild<QPushButton *>(QStringLiteral("pushButton_LoadToDevice"));
-    QSignalSpy stored(m_settings, &SettingsService::configurationStored);
+    QSignalSpy stored(m_session.settings, &SettingsService::configurationStored);
     acceptNextQuestion();
     load->pressed();
     QTRY_COMPARE_WITH_TIMEOUT(stored.count(), 1, 10000);
-    const QByteArray kept = m_settings->storedConfiguration();
+    const QByteArray kept = m_session.settings->storedConfiguration();
     QVERIFY(kept.contains("<GPSangleForWriteTelemetry>25</GPSangleForWriteTelemetry>"));
     QVERIFY(kept.contains("eng_u=\"13750\""));
     QVERIFY(kept.contains("actions=\"1 1 1 1\""));
@@ -216,7 +199,7 @@ void tst_SystemPagesExchange::supplyVoltages()
     // 2053 -> 2054: "Read voltage" on the System page shows the supply and
     // backup voltages, which move from one reading to the next.
     QFETCH(bool, insideSend);
-    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_session.tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
     QWidget *editor = readSettings();
     QVERIFY(editor);
     showPage(editor, "ORV_FormSystem");
@@ -248,7 +231,7 @@ void tst_SystemPagesExchange::inputsAndFuelLevels()
 {
     // 2076 -> 2077 and 2054 on the Sensors page: one query, then polling.
     QFETCH(bool, insideSend);
-    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_session.tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
     QWidget *editor = readSettings();
     QVERIFY(editor);
     showPage(editor, "ORV_FormSensors");
@@ -299,7 +282,7 @@ void tst_SystemPagesExchange::engineDetection()
     // "Detect": the wait window counts 16 ticks, then 2078 -> 2079 shows the
     // engine running voltage.
     QFETCH(bool, insideSend);
-    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_session.tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
     QWidget *editor = readSettings();
     QVERIFY(editor);
     showPage(editor, "ORV_FormSystem");
@@ -327,7 +310,7 @@ void tst_SystemPagesExchange::screenshots()
     const QString folder = m_screenshots;
     if (folder.isEmpty())
         QSKIP("K4810_SCREENSHOT_DIR not set");
-    m_settings->setStoredConfiguration(SettingsService::initialConfiguration());
+    m_session.settings->setStoredConfiguration(SettingsService::initialConfiguration());
     QWidget *editor = readSettings();
     QVERIFY(editor);
     // The editor as it opens, and as wide as a 1366 x 768 screen.
@@ -352,8 +335,8 @@ void tst_SystemPagesExchange::screenshots()
 
 void tst_SystemPagesExchange::cleanupTestCase()
 {
-    m_tracker.reset();
-    m_host->unload();
+    m_session.tracker.reset();
+    m_session.host->unload();
 }
 
 QTEST_MAIN(tst_SystemPagesExchange)

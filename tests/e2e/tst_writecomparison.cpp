@@ -7,6 +7,7 @@
 #include "host/pluginhost.h"
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/simulatedtracker.h"
+#include "tests/support/trackersession.h"
 #include "tests/support/uiautomation.h"
 
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -47,7 +47,7 @@ struct Seen
 // final question with yes.
 void answerWrite(Seen *seen, bool write)
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp); // freed with the application when never answered
     QObject::connect(poll, &QTimer::timeout, poll, [poll, seen, write] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
@@ -93,33 +93,18 @@ private slots:
 private:
     QWidget *readSettings();
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<PluginHost> m_host;
-    std::unique_ptr<SimulatedTracker> m_tracker;
-    SettingsService *m_settings = nullptr;
+    TrackerSession m_session;
 };
 
 void tst_WriteComparison::initTestCase()
 {
-    m_host = std::make_unique<PluginHost>();
-    QVERIFY2(m_host->load(qEnvironmentVariable("K4810_PLUGIN")), qPrintable(m_host->errorString()));
-    m_host->sendEnvironment({m_dir.filePath(QStringLiteral("data/")), m_dir.filePath(QStringLiteral("settings/")),
-                             QString(), QString()},
-                            0);
-    m_tracker = std::make_unique<SimulatedTracker>(m_host.get());
-    m_tracker->addStandardServices();
-    m_settings = m_tracker->service<SettingsService>();
-    QVERIFY(m_settings);
-    m_tracker->attach();
+    QString error;
+    QVERIFY2(m_session.start(&error), qPrintable(error));
 }
 
 QWidget *tst_WriteComparison::readSettings()
 {
-    const QString file = m_dir.filePath(QStringLiteral("from tracker.xml"));
-    if (!m_settings->writeConfiguration(file))
-        return nullptr;
-    m_host->deliverTextAndInts(2023, file, 0, 0);
-    return topLevel(QStringLiteral("orv_FormXml_K4810"));
+    return m_session.readSettings(TrackerSession::Changes::Keep);
 }
 
 void tst_WriteComparison::exactlyTheChangesAreShown_data()
@@ -132,8 +117,8 @@ void tst_WriteComparison::exactlyTheChangesAreShown_data()
 void tst_WriteComparison::exactlyTheChangesAreShown()
 {
     QFETCH(bool, insideSend);
-    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
-    m_settings->setRepeatEvery(3);
+    m_session.tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_session.settings->setRepeatEvery(3);
 
     QWidget *editor = readSettings();
     QVERIFY(editor && editor->isVisible());
@@ -148,7 +133,7 @@ void tst_WriteComparison::exactlyTheChangesAreShown()
 
     auto *load = editor->findChild<QPushButton *>(QStringLiteral("pushButton_LoadToDevice"));
     QVERIFY(load && load->isEnabled());
-    QSignalSpy stored(m_settings, &SettingsService::configurationStored);
+    QSignalSpy stored(m_session.settings, &SettingsService::configurationStored);
     Seen seen;
     answerWrite(&seen, true);
     load->pressed();
@@ -186,8 +171,8 @@ void tst_WriteComparison::exactlyTheChangesAreShown()
 
 void tst_WriteComparison::cleanupTestCase()
 {
-    m_tracker.reset();
-    m_host->unload();
+    m_session.tracker.reset();
+    m_session.host->unload();
 }
 
 QTEST_MAIN(tst_WriteComparison)

@@ -13,7 +13,7 @@
 #include "settings/model/settingsmodel.h"
 #include "settings/pages/orv_settingspage.h"
 #include "settings/pages/settingsbinder.h"
-#include "tests/accessories/englishtexts.h"
+#include "tests/support/keytexts.h"
 #include "tests/support/testfiles.h"
 
 #include <QAction>
@@ -105,7 +105,7 @@ private:
 
 void tst_SettingsReview::initTestCase()
 {
-    EnglishTexts::install();
+    KeyTexts::installEnglish();
     m_full = m_dir.filePath(QStringLiteral("full.xml"));
     QVERIFY(QFile::copy(QStringLiteral(K4810_SOURCE_DIR "/tests/settings/data/full.xml"), m_full));
 }

@@ -9,6 +9,7 @@
 #include "host/simulator/services/settings/settingsservice.h"
 #include "host/simulator/services/telemetry/telemetryservice.h"
 #include "host/simulator/simulatedtracker.h"
+#include "tests/support/trackersession.h"
 #include "tests/support/uiautomation.h"
 
 #include <QCheckBox>
@@ -19,7 +20,6 @@
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace UiAutomation;
@@ -35,10 +35,7 @@ private slots:
     void cleanupTestCase();
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<PluginHost> m_host;
-    std::unique_ptr<SimulatedTracker> m_tracker;
-    SettingsService *m_settings = nullptr;
+    TrackerSession m_session;
     TelemetryService *m_telemetry = nullptr;
     QWidget *m_editor = nullptr;
 
@@ -58,28 +55,15 @@ private:
 
 void tst_LinesPagesRoundTrip::initTestCase()
 {
-    m_host = std::make_unique<PluginHost>();
-    QVERIFY2(m_host->load(qEnvironmentVariable("K4810_PLUGIN")), qPrintable(m_host->errorString()));
-    m_host->sendEnvironment({m_dir.filePath(QStringLiteral("data/")), m_dir.filePath(QStringLiteral("settings/")),
-                             QString(), QString()},
-                            0);
-    m_tracker = std::make_unique<SimulatedTracker>(m_host.get());
-    m_tracker->addStandardServices();
-    m_settings = m_tracker->service<SettingsService>();
-    m_telemetry = m_tracker->service<TelemetryService>();
-    QVERIFY(m_settings && m_telemetry);
-    m_tracker->attach();
+    QString error;
+    QVERIFY2(m_session.start(&error), qPrintable(error));
+    m_telemetry = m_session.tracker->service<TelemetryService>();
+    QVERIFY(m_telemetry);
 }
 
 QWidget *tst_LinesPagesRoundTrip::readSettings()
 {
-    // What the host's "Read settings from tracker" does.
-    const QString file = m_dir.filePath(QStringLiteral("from tracker.xml"));
-    if (!m_settings->writeConfiguration(file))
-        return nullptr;
-    discardNextChanges(); // changed values the test drops
-    m_host->deliverTextAndInts(2023, file, 0, 0);
-    m_editor = topLevel(QStringLiteral("orv_FormXml_K4810"));
+    m_editor = m_session.readSettings(TrackerSession::Changes::Discard);
     return m_editor;
 }
 
@@ -106,8 +90,8 @@ void tst_LinesPagesRoundTrip::readSensorKeyWriteReadBack_data()
 void tst_LinesPagesRoundTrip::readSensorKeyWriteReadBack()
 {
     QFETCH(bool, insideSend);
-    m_tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
-    m_settings->setStoredConfiguration(SettingsService::initialConfiguration());
+    m_session.tracker->setAnswerMode(insideSend ? PluginHost::AnswerMode::InsideSend : PluginHost::AnswerMode::Async);
+    m_session.settings->setStoredConfiguration(SettingsService::initialConfiguration());
     m_telemetry->setOneWireDevice(TelemetryService::OneWireDevice::TemperatureSensors);
 
     // The pages show what the tracker holds.
@@ -143,12 +127,12 @@ void tst_LinesPagesRoundTrip::readSensorKeyWriteReadBack()
     // Written to the tracker.
     auto *load = find<QPushButton>("pushButton_LoadToDevice");
     QVERIFY(load && load->isEnabled());
-    QSignalSpy stored(m_settings, &SettingsService::configurationStored);
+    QSignalSpy stored(m_session.settings, &SettingsService::configurationStored);
     acceptNextQuestion();
     load->pressed();
     QTRY_COMPARE_WITH_TIMEOUT(stored.count(), 1, 10000);
     QTRY_VERIFY(load->isEnabled());
-    const QByteArray tracker = m_settings->storedConfiguration();
+    const QByteArray tracker = m_session.settings->storedConfiguration();
     QVERIFY(tracker.contains("<KeyT2>" + sensorKey.toLatin1() + "</KeyT2>"));
     QVERIFY(tracker.contains("<maxValT3>995</maxValT3>"));
     QVERIFY(tracker.contains("<autoSwitchO2>100000000100100001</autoSwitchO2>"));
@@ -170,8 +154,8 @@ void tst_LinesPagesRoundTrip::readSensorKeyWriteReadBack()
 
 void tst_LinesPagesRoundTrip::cleanupTestCase()
 {
-    m_tracker.reset();
-    m_host->unload();
+    m_session.tracker.reset();
+    m_session.host->unload();
 }
 
 QTEST_MAIN(tst_LinesPagesRoundTrip)

@@ -4,55 +4,12 @@
 #include "settings/model/settingscatalogue.h"
 #include "settings/model/settingssearch.h"
 #include "settings/model/settingsmodel.h"
+#include "tests/support/keytexts.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QHash>
 #include <QTest>
-#include <QTranslator>
-#include <QXmlStreamReader>
 
 namespace {
-
-// Texts of text keys, whatever the context.
-class KeyTexts : public QTranslator
-{
-public:
-    explicit KeyTexts(QHash<QString, QString> texts) : m_texts(std::move(texts)) {}
-
-    // The English catalogues of the host.
-    static QHash<QString, QString> english()
-    {
-        QHash<QString, QString> texts;
-        const QDir dir(QStringLiteral(K4810_SOURCE_DIR "/host/i18n"));
-        for (const QString &name : dir.entryList({QStringLiteral("*_en.ts")}, QDir::Files)) {
-            QFile file(dir.filePath(name));
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            QXmlStreamReader xml(&file);
-            QString source;
-            while (!xml.atEnd()) {
-                if (xml.readNext() != QXmlStreamReader::StartElement)
-                    continue;
-                if (xml.name() == QLatin1String("source"))
-                    source = xml.readElementText();
-                else if (xml.name() == QLatin1String("translation"))
-                    texts.insert(source, xml.readElementText());
-            }
-        }
-        return texts;
-    }
-
-    QString translate(const char *, const char *sourceText, const char *, int) const override
-    {
-        return m_texts.value(QString::fromUtf8(sourceText));
-    }
-    bool isEmpty() const override { return m_texts.isEmpty(); }
-
-private:
-    QHash<QString, QString> m_texts;
-};
 
 // The pages as the editor's page table gives them (two titled, the rest by section).
 QList<SettingsSearch::Page> pages()

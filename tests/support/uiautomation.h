@@ -27,7 +27,7 @@ inline QWidget *topLevel(const QString &objectName)
 // (ORV_FormSettingsCompare) is accepted on the way, and the next box answered.
 inline void acceptNextQuestion()
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp); // freed with the application when never answered
     QObject::connect(poll, &QTimer::timeout, poll, [poll] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
@@ -49,7 +49,7 @@ inline void acceptNextQuestion()
 // write, and nothing else.
 inline void acceptWriteComparison()
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp); // freed with the application when never answered
     QObject::connect(poll, &QTimer::timeout, poll, [poll] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible() || box->objectName() != QLatin1String("ORV_FormSettingsCompare"))
@@ -69,7 +69,7 @@ inline void acceptWriteComparison()
 // "discard" (the button of the destructive role).
 inline void discardNextChanges()
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp); // freed with the application when never answered
     QObject::connect(poll, &QTimer::timeout, poll, [poll] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
@@ -90,7 +90,7 @@ inline void discardNextChanges()
 // Answers the next file dialog with a file name.
 inline void answerNextFileDialog(const QString &path)
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp); // freed with the application when never answered
     QObject::connect(poll, &QTimer::timeout, poll, [poll, path] {
         if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
             dialog->selectFile(path);

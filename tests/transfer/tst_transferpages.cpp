@@ -69,7 +69,7 @@ const QByteArray kFile =
 // text land in *seen.
 void closeNextModalBox(QString *seen)
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp); // freed with the application when never answered
     QObject::connect(poll, &QTimer::timeout, poll, [poll, seen] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             *seen = box->windowTitle() + QLatin1Char('|') + box->text();
