@@ -566,6 +566,9 @@ void HostMainWindow::setLanguages(HostTranslator *hostTexts, const QStringList &
     m_hostTexts = hostTexts;
     m_catalogueFolder = catalogueFolder;
     m_pluginLanguage = current;
+    // The help pages name the plug-in's controls, so they follow the
+    // language of its windows, as the tracker's description does.
+    m_help.setLanguage(current);
     if (!m_languageMenu) {
         m_languageMenu = new QMenu(this);
         m_languageMenu->setObjectName(QStringLiteral("menuLanguage"));

@@ -24,4 +24,12 @@
         <translation>Help</translation>
     </message>
 </context>
+<context>
+    <name>LocalizedFile</name>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this catalogue's language: the plug-in shows the tracker's description in it.</extracomment>
+        <translation>en</translation>
+    </message>
+</context>
 </TS>

@@ -24,4 +24,12 @@
         <translation>Справка</translation>
     </message>
 </context>
+<context>
+    <name>LocalizedFile</name>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this catalogue's language: the plug-in shows the tracker's description in it.</extracomment>
+        <translation>ru</translation>
+    </message>
+</context>
 </TS>

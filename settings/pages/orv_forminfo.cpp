@@ -2,6 +2,8 @@
 
 #include "ui_orv_forminfo.h"
 
+#include "core/localizedfile.h"
+
 #include <QFileInfo>
 #include <QUrl>
 
@@ -12,9 +14,11 @@ ORV_FormInfo::ORV_FormInfo(orv_FormXml_K4810 *editor, QWidget *parent)
     ui->setupUi(this);
     setObjectName(QStringLiteral("ORV_FormInfoClass"));
     ui->Info_textBrowser->setOpenLinks(false);
-    // A missing document leaves the browser empty.
-    if (QFileInfo::exists(QString::fromLatin1(kDocument)))
-        ui->Info_textBrowser->setSource(QUrl::fromLocalFile(QFileInfo(QString::fromLatin1(kDocument)).absoluteFilePath()));
+    // In the language of the plug-in's texts when there is a twin in it;
+    // a missing document leaves the browser empty.
+    const QString document = LocalizedFile::resolve(QString::fromLatin1(kDocument));
+    if (QFileInfo::exists(document))
+        ui->Info_textBrowser->setSource(QUrl::fromLocalFile(QFileInfo(document).absoluteFilePath()));
 }
 
 ORV_FormInfo::~ORV_FormInfo() = default;

@@ -48,6 +48,16 @@ void TestHostSupport::initTestCase()
     touch(m_dir.filePath(QStringLiteral("outside.html")));
     QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("outside.html")),
                         m_root + QStringLiteral("/Localization/Help/K-4810/link.html")));
+
+    // Russian twins: one of the telemetry page; the settings page's twin
+    // is a link leading out of the root. The German tree as a whole lies
+    // outside the root, reached by a linked language folder.
+    touch(m_root + QStringLiteral("/Localization/ru/Help/K-4810/k-4810tmi.html"));
+    touch(m_root + QStringLiteral("/Localization/Help/K-4810/k-4810p1.html"));
+    QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("outside.html")),
+                        m_root + QStringLiteral("/Localization/ru/Help/K-4810/k-4810p1.html")));
+    touch(m_dir.filePath(QStringLiteral("german/Help/K-4810/k-4810tmi.html")));
+    QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("german")), m_root + QStringLiteral("/Localization/de")));
 }
 
 void TestHostSupport::resolvesHelpPages_data()
@@ -55,22 +65,44 @@ void TestHostSupport::resolvesHelpPages_data()
     QTest::addColumn<QString>("request");
     QTest::addColumn<QString>("found");   // relative to the root, empty = not found
     QTest::addColumn<QString>("fragment");
+    QTest::addColumn<QString>("language");
 
     const QString tmi = QStringLiteral("Localization/Help/K-4810/k-4810tmi.html");
-    QTest::newRow("as asked") << "/Localization/Help/K-4810/k-4810tmi.html" << tmi << "";
-    QTest::newRow("no leading slash") << "Localization/Help/K-4810/k-4810tmi.html" << tmi << "";
-    QTest::newRow("backslashes") << "\\Localization\\Help\\K-4810\\k-4810tmi.html" << tmi << "";
-    QTest::newRow("anchor") << "/Localization/Help/K-4810/k-4810tmi.html#outputs" << tmi << "outputs";
+    QTest::newRow("as asked") << "/Localization/Help/K-4810/k-4810tmi.html" << tmi << "" << "";
+    QTest::newRow("no leading slash") << "Localization/Help/K-4810/k-4810tmi.html" << tmi << "" << "";
+    QTest::newRow("backslashes") << "\\Localization\\Help\\K-4810\\k-4810tmi.html" << tmi << "" << "";
+    QTest::newRow("anchor") << "/Localization/Help/K-4810/k-4810tmi.html#outputs" << tmi << "outputs" << "";
     QTest::newRow("letter case differs")
-        << "/Localization/Help/K-4810/k-4810tmiView.html" << "Localization/Help/K-4810/K-4810TmiView.HTML" << "";
-    QTest::newRow("folder case differs") << "/localization/HELP/k-4810/k-4810tmi.html" << tmi << "";
-    QTest::newRow("missing page") << "/Localization/Help/K-4810/k-4810p9.html" << "" << "";
-    QTest::newRow("up out of the root") << "/../outside.html" << "" << "";
-    QTest::newRow("up out through the tree") << "/Localization/../../outside.html" << "" << "";
-    QTest::newRow("link leading out") << "/Localization/Help/K-4810/link.html" << "" << "";
-    QTest::newRow("a folder") << "/Localization/Help" << "" << "";
-    QTest::newRow("the root itself") << "/" << "" << "";
-    QTest::newRow("empty") << "" << "" << "";
+        << "/Localization/Help/K-4810/k-4810tmiView.html" << "Localization/Help/K-4810/K-4810TmiView.HTML" << "" << "";
+    QTest::newRow("folder case differs") << "/localization/HELP/k-4810/k-4810tmi.html" << tmi << "" << "";
+    QTest::newRow("missing page") << "/Localization/Help/K-4810/k-4810p9.html" << "" << "" << "";
+    QTest::newRow("up out of the root") << "/../outside.html" << "" << "" << "";
+    QTest::newRow("up out through the tree") << "/Localization/../../outside.html" << "" << "" << "";
+    QTest::newRow("link leading out") << "/Localization/Help/K-4810/link.html" << "" << "" << "";
+    QTest::newRow("a folder") << "/Localization/Help" << "" << "" << "";
+    QTest::newRow("the root itself") << "/" << "" << "" << "";
+    QTest::newRow("empty") << "" << "" << "" << "";
+
+    // Languages: the twin under Localization/<language>/ when there is one,
+    // else the English page; never a page outside the root.
+    const QString tmiRu = QStringLiteral("Localization/ru/Help/K-4810/k-4810tmi.html");
+    QTest::newRow("ru: twin") << "/Localization/Help/K-4810/k-4810tmi.html" << tmiRu << "" << "ru";
+    QTest::newRow("ru: twin, anchor kept") << "/Localization/Help/K-4810/k-4810tmi.html#outputs" << tmiRu << "outputs"
+                                           << "ru";
+    QTest::newRow("ru: twin, case differs") << "\\localization\\HELP\\k-4810\\k-4810tmi.html" << tmiRu << "" << "ru";
+    QTest::newRow("ru: twin asked for directly") << "/" + tmiRu << tmiRu << "" << "ru";
+    QTest::newRow("ru: no twin, English") << "/Localization/Help/K-4810/k-4810tmiView.html"
+                                          << "Localization/Help/K-4810/K-4810TmiView.HTML" << "" << "ru";
+    QTest::newRow("ru: neither") << "/Localization/Help/K-4810/k-4810p9.html" << "" << "" << "ru";
+    QTest::newRow("en: the English page") << "/Localization/Help/K-4810/k-4810tmi.html" << tmi << "" << "en";
+    QTest::newRow("ru: twin links out, English")
+        << "/Localization/Help/K-4810/k-4810p1.html" << "Localization/Help/K-4810/k-4810p1.html" << "" << "ru";
+    QTest::newRow("de: language folder links out, English")
+        << "/Localization/Help/K-4810/k-4810tmi.html" << tmi << "" << "de";
+    QTest::newRow("ru: up out before the language folder") << "/Localization/../../outside.html" << "" << "" << "ru";
+    QTest::newRow("ru: up out from the language folder")
+        << "/Localization/ru/../../../outside.html" << "" << "" << "ru";
+    QTest::newRow("no language code: English") << "/Localization/Help/K-4810/k-4810tmi.html" << tmi << "" << "../..";
 }
 
 void TestHostSupport::resolvesHelpPages()
@@ -78,8 +110,10 @@ void TestHostSupport::resolvesHelpPages()
     QFETCH(QString, request);
     QFETCH(QString, found);
     QFETCH(QString, fragment);
+    QFETCH(QString, language);
 
-    const HelpResolver resolver(m_root);
+    HelpResolver resolver(m_root);
+    resolver.setLanguage(language);
     const HelpResolver::Result result = resolver.resolve(request);
     if (found.isEmpty()) {
         QVERIFY2(!result.found(), qPrintable(result.filePath));

@@ -41,6 +41,7 @@ private slots:
     void trackerMenu();
     void helpRequestsOpenTheHelpWindow();
     void helpFollowsLinksAndFitsTheScreen();
+    void helpInThePluginsLanguage();
     void messageLogListsBothDirections();
     void monitoringServerMenuLogsConnections();
     void languageMenu();
@@ -230,6 +231,52 @@ void TestHostWindow::helpFollowsLinksAndFitsTheScreen()
                             .arg(help->frameGeometry().y())
                             .arg(help->frameGeometry().width())
                             .arg(help->frameGeometry().height())));
+}
+
+// The help pages follow the language of the plug-in's windows, which they
+// describe: the Russian twin when there is one, and its links stay Russian.
+void TestHostWindow::helpInThePluginsLanguage()
+{
+    const QString root = m_dir.filePath(QStringLiteral("languageroot"));
+    const QString english = root + QStringLiteral("/Localization/Help/K-4810");
+    const QString russian = root + QStringLiteral("/Localization/ru/Help/K-4810");
+    QVERIFY(QDir().mkpath(english) && QDir().mkpath(russian));
+    const QByteArray link = "<a href=\"second.html\">on</a>";
+    QVERIFY(TestFiles::write(english + QStringLiteral("/first.html"),
+                             "<html><head><title>First page</title></head><body>" + link + "</body></html>"));
+    QVERIFY(TestFiles::write(english + QStringLiteral("/second.html"),
+                             "<html><head><title>Second page</title></head><body></body></html>"));
+    QVERIFY(TestFiles::write(english + QStringLiteral("/third.html"),
+                             "<html><head><title>Third page</title></head><body></body></html>"));
+    QVERIFY(TestFiles::write(russian + QStringLiteral("/first.html"),
+                             QStringLiteral("<html><head><meta charset=\"utf-8\"><title>Первая страница</title></head>"
+                                            "<body>%1</body></html>").arg(QString::fromLatin1(link)).toUtf8()));
+    QVERIFY(TestFiles::write(russian + QStringLiteral("/second.html"),
+                             QStringLiteral("<html><head><meta charset=\"utf-8\"><title>Вторая страница</title></head>"
+                                            "<body></body></html>").toUtf8()));
+    m_window->setHelpRoot(root);
+    m_window->setLanguages(nullptr, {QStringLiteral("en"), QStringLiteral("ru")}, QStringLiteral("ru"));
+
+    const QString first = QStringLiteral("/Localization/Help/K-4810/first.html");
+    m_fake.send(2072, reinterpret_cast<intptr_t>(&first));
+    auto *help = m_window->findChild<HelpWindow *>();
+    QVERIFY(help);
+    QCOMPARE(help->windowTitle(), QStringLiteral("Help – Первая страница"));
+    QCOMPARE(help->address(), first);
+    auto *browser = help->findChild<QTextBrowser *>();
+    browser->setSource(browser->source().resolved(QUrl(QStringLiteral("second.html"))));
+    QCOMPARE(help->windowTitle(), QStringLiteral("Help – Вторая страница"));
+    QCOMPARE(help->address(), QStringLiteral("/Localization/ru/Help/K-4810/second.html"));
+
+    // No twin: the English page.
+    const QString third = QStringLiteral("/Localization/Help/K-4810/third.html");
+    m_fake.send(2072, reinterpret_cast<intptr_t>(&third));
+    QCOMPARE(help->windowTitle(), QStringLiteral("Help – Third page"));
+
+    // An English plug-in gets the English pages.
+    m_window->setLanguages(nullptr, {QStringLiteral("en"), QStringLiteral("ru")}, QStringLiteral("en"));
+    m_fake.send(2072, reinterpret_cast<intptr_t>(&first));
+    QCOMPARE(help->windowTitle(), QStringLiteral("Help – First page"));
 }
 
 void TestHostWindow::messageLogListsBothDirections()

@@ -24,6 +24,8 @@ ROOT="$WORK/root"
 dpkg-deb -x "$deb" "$ROOT"
 for f in usr/bin/k4810-host usr/lib/k4810/k4810-host usr/lib/k4810/libk4810.so \
          usr/lib/k4810/Localization/Help/K-4810/k-4810conf.html \
+         usr/lib/k4810/Localization/ru/Help/K-4810/k-4810conf.html \
+         usr/lib/k4810/Localization/ru/Device/K-4810/K-4810.htm \
          usr/share/applications/k4810-host.desktop \
          usr/share/icons/hicolor/scalable/apps/k4810-host.svg; do
     [ -e "$ROOT/$f" ] || { echo "missing from the package: /$f" >&2; exit 1; }
