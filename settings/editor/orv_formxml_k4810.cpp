@@ -1,5 +1,6 @@
 #include "settings/editor/orv_formxml_k4810.h"
 
+#include "accessories/bluetoothsearch.h"
 #include "core/formwait.h"
 #include "core/libraryinfo.h"
 #include "core/orv_device_k4810.h"
@@ -959,6 +960,8 @@ bool orv_FormXml_K4810::request(ORV_SettingsPage *page, uint32_t msgId, intptr_t
     r.p1 = p1;
     r.p2 = p2;
     r.answers = answers;
+    // The Bluetooth search waits for its devices as long as its own limit says.
+    r.ownLimit = msgId == BluetoothSearch::kStartRequest || msgId == BluetoothSearch::kCancelRequest;
     return m_polling->request(page, r, stream);
 }
 
