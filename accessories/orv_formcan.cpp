@@ -53,8 +53,12 @@ ORV_FormCAN::ORV_FormCAN(orv_FormXml_K4810 *editor, QWidget *parent)
         });
     }
     m_checkTimer->setSingleShot(true);
-    connect(m_checkTimer, &QTimer::timeout, this,
-            [this] { endCheck(tr("K4810_2875").arg(m_checkAddress)); });
+    connect(m_checkTimer, &QTimer::timeout, this, [this] {
+        // No answer in time: the adapter is not there, and an answer that
+        // comes later is not waited for.
+        stopPolling();
+        endCheck(tr("K4810_2875").arg(m_checkAddress));
+    });
     updateControls();
 }
 
@@ -132,6 +136,15 @@ void ORV_FormCAN::onCanValue(char value)
     if (!m_checking)
         return;
     endCheck(value == '1' ? tr("K4810_2874").arg(m_checkAddress) : tr("K4810_2875").arg(m_checkAddress));
+}
+
+bool ORV_FormCAN::requestTimedOut(uint32_t msgId)
+{
+    // The check's own limit ends it as unanswered, with the page's own text.
+    if (msgId != OrvMsg::CanRead || !m_checking)
+        return false;
+    endCheck(tr("K4810_2875").arg(m_checkAddress));
+    return true;
 }
 
 void ORV_FormCAN::endCheck(const QString &text)

@@ -41,6 +41,7 @@ public:
 
     void setOnline(bool online) override;
     void onCanValue(char value) override;
+    bool requestTimedOut(uint32_t msgId) override;
 
 public slots:
     void slot_stateChanged_Fuel(int nState);

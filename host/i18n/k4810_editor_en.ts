@@ -181,6 +181,10 @@
 The settings shown stay as they were.</translation>
     </message>
     <message>
+        <source>K4810_3096</source>
+        <translation>No answer from the tracker</translation>
+    </message>
+    <message>
         <source>K4810_1702</source>
         <translation>Values that cannot be stored as they are</translation>
     </message>

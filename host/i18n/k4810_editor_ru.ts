@@ -181,6 +181,10 @@
 Показанные настройки остались без изменений.</translation>
     </message>
     <message>
+        <source>K4810_3096</source>
+        <translation>Нет ответа от трекера</translation>
+    </message>
+    <message>
         <source>K4810_1702</source>
         <translation>Значения, которые нельзя сохранить как есть</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "settings/editor/orv_formxml_k4810.h"
 
+#include "accessories/bluetoothsearch.h"
 #include "core/formwait.h"
 #include "core/libraryinfo.h"
 #include "core/orv_device_k4810.h"
@@ -93,12 +94,14 @@ orv_FormXml_K4810::orv_FormXml_K4810(ORV_Device_K4810 *device, int writeTimeoutM
     m_write = new SettingsBlockWrite(send, writeTimeoutMs, this);
 
     ui->setupUi(this);
+    m_title = windowTitle();
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     ui->stackedWidget->setCurrentWidget(ui->fullPage);
 
     m_menu = new QMenu(this);
     connect(m_polling->timer(), &QTimer::timeout, this, &orv_FormXml_K4810::slot_timeOut_TimerAnalog);
     connect(m_polling, &SettingsPolling::stopped, this, &orv_FormXml_K4810::onPollingStopped);
+    connect(m_polling, &SettingsPolling::timedOut, this, &orv_FormXml_K4810::onRequestTimedOut);
     connect(m_write, &SettingsBlockWrite::progress, this, &orv_FormXml_K4810::onWriteProgress);
     connect(m_write, &SettingsBlockWrite::finalQuestion, this, &orv_FormXml_K4810::onWriteFinalQuestion);
     connect(m_write, &SettingsBlockWrite::finished, this, &orv_FormXml_K4810::onWriteFinished);
@@ -291,15 +294,28 @@ void orv_FormXml_K4810::resetAll()
     updateNavigation();
     m_polling->stopAll();
     m_model->reset();
-    setWindowTitle(QStringLiteral("K - 4810 : ") + settingsObjectName());
+    setTitle(QStringLiteral("K - 4810 : ") + settingsObjectName());
 }
 
 void orv_FormXml_K4810::updateTitle(const QString &path, int titleMode)
 {
     if (titleMode == 0)
-        setWindowTitle(QStringLiteral("K - 4810 : ") + QFileInfo(path).fileName());
+        setTitle(QStringLiteral("K - 4810 : ") + QFileInfo(path).fileName());
     else if (titleMode == 1)
-        setWindowTitle(QStringLiteral("K - 4810 : "));
+        setTitle(QStringLiteral("K - 4810 : "));
+}
+
+void orv_FormXml_K4810::setTitle(const QString &title)
+{
+    m_title = title;
+    applyTitle();
+}
+
+void orv_FormXml_K4810::applyTitle()
+{
+    // As in the telemetry window: the requests to the tracker are off and
+    // the title says why.
+    setWindowTitle(m_online ? m_title : m_title + QStringLiteral(" \u2014 ") + tr("K4810_3085"));
 }
 
 int orv_FormXml_K4810::openSettingsFile(const QString &path, int titleMode)
@@ -372,6 +388,7 @@ void orv_FormXml_K4810::applyOnline()
     }
     m_lightPage->setOnline(m_online);
     setControlsEnabled(!m_write->isBusy());
+    applyTitle();
 }
 
 void orv_FormXml_K4810::setControlsEnabled(bool enabled)
@@ -943,13 +960,34 @@ bool orv_FormXml_K4810::request(ORV_SettingsPage *page, uint32_t msgId, intptr_t
     r.p1 = p1;
     r.p2 = p2;
     r.answers = answers;
+    // The Bluetooth search waits for its devices as long as its own limit says.
+    r.ownLimit = msgId == BluetoothSearch::kStartRequest || msgId == BluetoothSearch::kCancelRequest;
     return m_polling->request(page, r, stream);
 }
 
 bool orv_FormXml_K4810::requestForCurrent(uint32_t msgId, intptr_t p1, intptr_t p2, const QList<uint32_t> &answers,
-                                          bool stream)
+                                          bool stream, bool ownLimit)
 {
-    return request(currentPage(), msgId, p1, p2, answers, stream);
+    if (!ownLimit)
+        return request(currentPage(), msgId, p1, p2, answers, stream);
+    if (!m_device)
+        return false;
+    SettingsPolling::Request r;
+    r.msgId = msgId;
+    r.p1 = p1;
+    r.p2 = p2;
+    r.answers = answers;
+    r.ownLimit = true;
+    return m_polling->request(currentPage(), r, stream);
+}
+
+void orv_FormXml_K4810::onRequestTimedOut(QObject *page, uint32_t msgId)
+{
+    // The page may end its own exchange and say so itself.
+    auto *p = qobject_cast<ORV_SettingsPage *>(page);
+    if (p && p->requestTimedOut(msgId))
+        return;
+    tell(tr("K4810_3096"), tr("K4810_3087").arg(qMax(1, m_polling->answerTimeout() / 1000)));
 }
 
 namespace {
@@ -1113,18 +1151,18 @@ void orv_FormXml_K4810::requestTouchMemorySave(const void *buffer, int length)
 {
     // The host reads the buffer during the call; an address does not fit an int.
     requestForCurrent(OrvMsg::TouchMemorySave, addr(buffer), buffer ? qMax(0, length) : 0,
-                      {OrvMsg::TouchMemorySaveAnswer});
+                      {OrvMsg::TouchMemorySaveAnswer}, false, true);
 }
 
 void orv_FormXml_K4810::requestTouchMemoryLoad(const void *buffer, int length)
 {
     requestForCurrent(OrvMsg::TouchMemoryLoad, addr(buffer), buffer ? qMax(0, length) : 0,
-                      {OrvMsg::TouchMemoryLoadAnswer});
+                      {OrvMsg::TouchMemoryLoadAnswer}, false, true);
 }
 
 void orv_FormXml_K4810::requestTouchMemory()
 {
-    requestForCurrent(OrvMsg::TouchMemoryRequest, 0, 0, {OrvMsg::TouchMemoryAnswer});
+    requestForCurrent(OrvMsg::TouchMemoryRequest, 0, 0, {OrvMsg::TouchMemoryAnswer}, false, true);
 }
 
 void orv_FormXml_K4810::requestEmail()
@@ -1155,6 +1193,7 @@ void orv_FormXml_K4810::requestAccelCalibrationStep(uchar first, uchar second)
     r.msgId = OrvMsg::AccelCalibrationStep;
     r.bytes = QByteArray(1, char(first)) + QByteArray(1, char(second));
     r.answers = {OrvMsg::AccelCalibrationAnswer};
+    r.ownLimit = true;
     // A step reports its progress in several statuses, minutes apart: they
     // reach the page until it stops (left, offline, closed).
     m_polling->request(currentPage(), r, true);
@@ -1162,12 +1201,12 @@ void orv_FormXml_K4810::requestAccelCalibrationStep(uchar first, uchar second)
 
 void orv_FormXml_K4810::requestBluetooth()
 {
-    requestForCurrent(OrvMsg::BluetoothRequest, 0, 0, {OrvMsg::BluetoothAnswer}, true);
+    requestForCurrent(OrvMsg::BluetoothRequest, 0, 0, {OrvMsg::BluetoothAnswer}, true, true);
 }
 
 void orv_FormXml_K4810::requestBluetoothSearch()
 {
-    requestForCurrent(OrvMsg::BluetoothSearch, 0, 0, {OrvMsg::BluetoothAnswer}, true);
+    requestForCurrent(OrvMsg::BluetoothSearch, 0, 0, {OrvMsg::BluetoothAnswer}, true, true);
 }
 
 // ---------------------------------------------------------------------------

@@ -319,9 +319,14 @@ private:
 
     // Answers.
     ORV_SettingsPage *waitingPage(uint32_t answer) const;
+    // ownLimit: the page's exchange ends the request at its own limit.
     bool requestForCurrent(uint32_t msgId, intptr_t p1, intptr_t p2, const QList<uint32_t> &answers,
-                           bool stream = false);
+                           bool stream = false, bool ownLimit = false);
     void onPollingStopped(QObject *page);
+    void onRequestTimedOut(QObject *page, uint32_t msgId);
+    // The title, with the detached tracker after it while offline.
+    void setTitle(const QString &title);
+    void applyTitle();
 
     std::unique_ptr<Ui::orv_FormXml_K4810> ui;
     ORV_Device_K4810 *m_device;
@@ -342,6 +347,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_tempDir;
     Question m_question;
     Notifier m_notifier;
+    QString m_title;
     SaveFileChooser m_saveFileChooser;
 
     SettingsMarks *m_marks = nullptr;

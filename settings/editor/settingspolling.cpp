@@ -2,13 +2,19 @@
 
 #include <QTimer>
 
+#include <climits>
+
 SettingsPolling::SettingsPolling(Send send, QObject *parent)
     : QObject(parent)
     , m_send(std::move(send))
     , m_timer(new QTimer(this))
+    , m_limitTimer(new QTimer(this))
 {
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &SettingsPolling::tick);
+    m_limitTimer->setSingleShot(true);
+    connect(m_limitTimer, &QTimer::timeout, this, &SettingsPolling::onLimit);
+    m_clock.start();
 }
 
 SettingsPolling::~SettingsPolling() = default;
@@ -40,15 +46,18 @@ bool SettingsPolling::request(QObject *page, const Request &request, bool stream
 {
     if (!m_online || !request.isValid())
         return false;
+    const qint64 limit = request.ownLimit ? -1 : deadline();
     for (uint32_t answer : request.answers) {
         const auto it = m_waits.constFind(answer);
         // A polling wait stays with its poll; a single request does not take it over.
         if (it != m_waits.constEnd() && it->polling && it->page && isPolling())
             continue;
-        m_waits.insert(answer, Wait{page, stream, false});
+        m_waits.insert(answer, Wait{page, stream, false, request.msgId, limit});
     }
     // The answer may come from inside send: the waits are in place first.
-    return send(request);
+    const bool sent = send(request);
+    armLimit();
+    return sent;
 }
 
 bool SettingsPolling::start(QObject *page, const Request &request, int intervalMs)
@@ -60,9 +69,11 @@ bool SettingsPolling::start(QObject *page, const Request &request, int intervalM
     m_request = request;
     m_interval = intervalMs > 0 ? intervalMs : DefaultInterval;
     for (uint32_t answer : request.answers)
-        m_waits.insert(answer, Wait{page, false, true});
+        m_waits.insert(answer, Wait{page, false, true, request.msgId, -1});
     m_state = State::Waiting;
+    setPollingDeadline(deadline());
     send(m_request);
+    armLimit();
     return true;
 }
 
@@ -72,7 +83,10 @@ bool SettingsPolling::pollNow()
         return false;
     m_timer->stop();
     m_state = State::Waiting;
-    return send(m_request);
+    setPollingDeadline(deadline());
+    const bool sent = send(m_request);
+    armLimit();
+    return sent;
 }
 
 void SettingsPolling::tick()
@@ -84,7 +98,9 @@ void SettingsPolling::tick()
         return;
     }
     m_state = State::Waiting;
+    setPollingDeadline(deadline());
     send(m_request);
+    armLimit();
 }
 
 QObject *SettingsPolling::waiter(uint32_t answer) const
@@ -105,11 +121,20 @@ void SettingsPolling::answered(uint32_t answer, bool cycleGoesOn)
         }
         if (m_state == State::Waiting) {
             m_state = State::Resting;
+            setPollingDeadline(-1);
             m_timer->start(m_interval);
         }
         return;
     }
-    if (!it->stream) {
+    if (it->stream) {
+        // A stream is under way: its limit was for the first answer.
+        const QObject *page = it->page;
+        const uint32_t request = it->request;
+        for (Wait &w : m_waits) {
+            if (w.stream && w.page == page && w.request == request)
+                w.deadline = -1;
+        }
+    } else {
         // The request is answered: none of its answers is awaited any more.
         QObject *page = it->page;
         for (auto w = m_waits.begin(); w != m_waits.end();) {
@@ -160,4 +185,76 @@ void SettingsPolling::stopAll()
 {
     endPolling(true);
     m_waits.clear();
+}
+
+void SettingsPolling::setAnswerTimeout(int milliseconds)
+{
+    m_answerTimeout = qMax(1, milliseconds);
+}
+
+qint64 SettingsPolling::deadline() const
+{
+    return m_clock.elapsed() + m_answerTimeout;
+}
+
+void SettingsPolling::setPollingDeadline(qint64 deadline)
+{
+    for (Wait &w : m_waits) {
+        if (w.polling)
+            w.deadline = deadline;
+    }
+}
+
+void SettingsPolling::armLimit()
+{
+    qint64 first = -1;
+    for (const Wait &w : std::as_const(m_waits)) {
+        if (w.deadline >= 0 && (first < 0 || w.deadline < first))
+            first = w.deadline;
+    }
+    if (first < 0) {
+        m_limitTimer->stop();
+        return;
+    }
+    m_limitTimer->start(int(qBound<qint64>(0, first - m_clock.elapsed(), qint64(INT_MAX))));
+}
+
+void SettingsPolling::onLimit()
+{
+    const qint64 now = m_clock.elapsed();
+    struct Expired
+    {
+        QPointer<QObject> page;
+        uint32_t request;
+    };
+    QList<Expired> expired;
+    bool pollingExpired = false;
+    for (auto it = m_waits.begin(); it != m_waits.end();) {
+        if (it->deadline < 0 || it->deadline > now) {
+            ++it;
+            continue;
+        }
+        if (it->polling) {
+            pollingExpired = true;
+            ++it;
+            continue;
+        }
+        // One report for each request, whatever the number of its answers.
+        bool known = false;
+        for (const Expired &e : std::as_const(expired))
+            known = known || (e.page == it->page && e.request == it->request);
+        if (!known)
+            expired.append({it->page, it->request});
+        it = m_waits.erase(it);
+    }
+    if (pollingExpired) {
+        const Expired poll{m_page, m_request.msgId};
+        endPolling(true);
+        expired.append(poll);
+    }
+    armLimit();
+    for (const Expired &e : std::as_const(expired)) {
+        if (e.page)
+            emit timedOut(e.page, e.request);
+    }
 }

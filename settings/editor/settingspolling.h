@@ -2,6 +2,7 @@
 #define SETTINGSPOLLING_H
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -26,6 +27,12 @@ class QTimer;
 // Nothing is sent offline. Going offline, stop(page) (the user left the
 // page) and stopAll() (the window closed) forget the page's waits and end
 // its polling; stopped(page) then tells it to reset its live controls.
+//
+// A request the tracker leaves unanswered for answerTimeout() ms ends: its
+// waits are forgotten (a later answer is dropped), a polling ends as if
+// stopped, and timedOut(page, msgId) tells the editor. A stream is limited
+// until its first answer; a request whose exchange keeps its own limit
+// (Request::ownLimit) is not limited here.
 class SettingsPolling : public QObject
 {
     Q_OBJECT
@@ -48,11 +55,13 @@ public:
         intptr_t p2 = 0;
         QByteArray bytes;
         QList<uint32_t> answers;
+        bool ownLimit = false;
 
         bool isValid() const { return msgId != 0; }
     };
 
     static constexpr int DefaultInterval = 3000;
+    static constexpr int DefaultAnswerTimeout = 15000;
 
     explicit SettingsPolling(Send send, QObject *parent = nullptr);
     ~SettingsPolling() override;
@@ -76,6 +85,8 @@ public:
     bool isAwaitingAnswer() const { return m_state == State::Waiting; }
     QObject *pollingPage() const { return m_state == State::Idle ? nullptr : m_page.data(); }
     int interval() const { return m_interval; }
+    void setAnswerTimeout(int milliseconds);
+    int answerTimeout() const { return m_answerTimeout; }
     QTimer *timer() const { return m_timer; }
 
     // The page waiting for an answer of that number, or null.
@@ -88,6 +99,8 @@ public:
 signals:
     // The page's polling ended (offline, stopped, or its cycle over).
     void stopped(QObject *page);
+    // A request of the page (msgId) was not answered in time; its waits are gone.
+    void timedOut(QObject *page, uint32_t msgId);
 
 private:
     struct Wait
@@ -95,12 +108,18 @@ private:
         QPointer<QObject> page;
         bool stream = false;
         bool polling = false;
+        uint32_t request = 0; // the message that asked
+        qint64 deadline = -1; // on m_clock; -1: none
     };
 
     bool send(const Request &request);
     void tick();
     void endPolling(bool notify);
     void forget(QObject *page);
+    qint64 deadline() const;
+    void setPollingDeadline(qint64 deadline);
+    void armLimit();
+    void onLimit();
 
     Send m_send;
     bool m_online = false;
@@ -111,6 +130,9 @@ private:
     QPointer<QObject> m_page;
     Request m_request;
     int m_interval = DefaultInterval;
+    int m_answerTimeout = DefaultAnswerTimeout;
+    QTimer *m_limitTimer;
+    QElapsedTimer m_clock;
 };
 
 #endif // SETTINGSPOLLING_H

@@ -1,5 +1,6 @@
 #include "settings/pages/orv_formtempsensors.h"
 
+#include "core/orvmessages.h"
 #include "settings/editor/orv_formxml_k4810.h"
 #include "settings/model/settingsmodel.h"
 #include "settings/pages/settingsbinder.h"
@@ -90,6 +91,17 @@ void ORV_FormTempSensors::setOnline(bool online)
         m_pending = 0;
         setStatus(QString());
     }
+}
+
+bool ORV_FormTempSensors::requestTimedOut(uint32_t msgId)
+{
+    // The read is over: the status no longer says it goes on, the editor
+    // says the tracker did not answer, and a later code is not taken.
+    if (msgId == OrvMsg::ReadTouchMemory && m_pending) {
+        m_pending = 0;
+        setStatus(QString());
+    }
+    return false;
 }
 
 void ORV_FormTempSensors::readKey(int nSensor)

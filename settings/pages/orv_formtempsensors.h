@@ -39,6 +39,7 @@ public:
 
     void onOneWireCode(quint64 code) override;
     void setOnline(bool online) override;
+    bool requestTimedOut(uint32_t msgId) override;
 
     // One-wire family codes of temperature sensors (the code's low byte).
     static bool isTemperatureSensor(quint64 code);

@@ -93,6 +93,20 @@ void ORV_FormTM::onTrackerChanged()
     m_config->setStatus(QString());
 }
 
+bool ORV_FormTM::requestTimedOut(uint32_t msgId)
+{
+    if (msgId != OrvMsg::ReadTouchMemory)
+        return false;
+    const KeyReader reader = m_keyReader;
+    m_keyReader = KeyReader::None;
+    // The key file's transfer keeps its own limit and tells its own end.
+    if (reader == KeyReader::File)
+        return true;
+    m_configKey = 0;
+    m_config->setStatus(QString());
+    return false;
+}
+
 void ORV_FormTM::send(uint32_t msgId, intptr_t p1, intptr_t p2)
 {
     orv_FormXml_K4810 *e = editor();

@@ -39,6 +39,7 @@ public:
 
     void setOnline(bool online) override;
     void onTrackerChanged() override;
+    bool requestTimedOut(uint32_t msgId) override;
     void onOneWireCode(quint64 code) override;
     void onAnswer(uint32_t msgId, intptr_t p1, intptr_t p2) override;
 

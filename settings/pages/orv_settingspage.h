@@ -74,6 +74,14 @@ public:
     // Requests through the editor (sent only online): the answers listed
     // reach this page until the first of them (stream: until the page stops).
     bool request(uint32_t msgId, intptr_t p1, intptr_t p2, const QList<uint32_t> &answers, bool stream = false);
+    // The tracker left a request of the page (msgId) unanswered past the
+    // editor's limit; its wait is over. True when the page told the user
+    // itself; otherwise the editor says the tracker did not answer.
+    virtual bool requestTimedOut(uint32_t msgId)
+    {
+        Q_UNUSED(msgId);
+        return false;
+    }
     // Live values with the row's live request; an interval of 0 takes the editor's.
     bool startPolling(int intervalMs = 0);
     void stopPolling();

@@ -267,7 +267,8 @@ void tst_SettingsEditor::tabsAndMenu()
     QCOMPARE(actions.size(), 15);
     for (int i = 0; i < actions.size(); ++i)
         QCOMPARE(actions[i]->text(), tabs->tabText(i));
-    QCOMPARE(m_editor->windowTitle(), QStringLiteral("K - 4810"));
+    // No tracker is attached: the title says so.
+    QCOMPARE(m_editor->windowTitle(), QStringLiteral("K - 4810 \u2014 K4810_3085"));
 }
 
 void tst_SettingsEditor::navigationEnabling_data()
@@ -353,8 +354,9 @@ void tst_SettingsEditor::titleModes_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("title");
-    QTest::newRow("0: file name only") << 0 << "K - 4810 : Bus 12.xml";
-    QTest::newRow("1: no name") << 1 << "K - 4810 : ";
+    // (No tracker is attached: the title says so after the name.)
+    QTest::newRow("0: file name only") << 0 << QStringLiteral("K - 4810 : Bus 12.xml \u2014 K4810_3085");
+    QTest::newRow("1: no name") << 1 << QStringLiteral("K - 4810 :  \u2014 K4810_3085");
     QTest::newRow("3: unchanged") << 3 << "before";
 }
 
@@ -376,7 +378,7 @@ void tst_SettingsEditor::unreadableFileKeepsWhatWasShown()
     const QString junk = m_dir.filePath(QStringLiteral("junk.xml"));
     TestFiles::write(junk, QByteArray("\x00\x01\x02 not xml", 12));
     m_editor->resetAll();
-    QCOMPARE(m_editor->windowTitle(), QStringLiteral("K - 4810 : NONAME"));
+    QCOMPARE(m_editor->windowTitle(), QStringLiteral("K - 4810 : NONAME \u2014 K4810_3085"));
     QVERIFY(m_editor->model()->setText(QStringLiteral("TRACK"), QStringLiteral("GPSmaxHDOP"), QStringLiteral("3.5")));
     QCOMPARE(m_editor->openSettingsFile(junk, 0), -1);
     QCOMPARE(m_messages.size(), 1);
@@ -384,7 +386,7 @@ void tst_SettingsEditor::unreadableFileKeepsWhatWasShown()
     QCOMPARE(m_editor->openSettingsFile(m_dir.filePath(QStringLiteral("missing.xml")), 0), -1);
     QCOMPARE(m_messages.size(), 2);
     QVERIFY2(!QFile::exists(m_dir.filePath(QStringLiteral("missing.xml"))), "reading creates no file");
-    QCOMPARE(m_editor->windowTitle(), QStringLiteral("K - 4810 : NONAME"));
+    QCOMPARE(m_editor->windowTitle(), QStringLiteral("K - 4810 : NONAME \u2014 K4810_3085"));
     QCOMPARE(m_editor->model()->value(QStringLiteral("TRACK"), QStringLiteral("GPSmaxHDOP")).toDouble(), 3.5);
     QCOMPARE(TestFiles::read(junk), QByteArray("\x00\x01\x02 not xml", 12));
 
