@@ -1,30 +1,61 @@
 #!/usr/bin/env bash
 # Builds the plug-in, the host and every test suite with AddressSanitizer and
 # UndefinedBehaviorSanitizer into their own build directory and runs the whole
-# suite there (the package test excepted: it packs the normal build).
-# Exits 0 without doing anything when the compiler has no sanitizer runtimes.
+# suite there (the package test excepted: it packs the normal build). With
+# clang++ the same build holds the libFuzzer targets, which then run for a
+# bounded time each (tests/fuzz/runtargets.sh); with another compiler only the
+# suite runs. Exits 0 without doing anything when no compiler here has the
+# sanitizer runtimes.
 #
-# Usage: scripts/sanitized.sh [build-dir]
+# Usage: scripts/sanitized.sh [--build-only | --tests-only] [build-dir]
+#   --build-only  configure and build, run nothing (the test command builds
+#                 this way at low priority while the normal suite runs)
+#   --tests-only  run what an earlier --build-only built; skipped when
+#                 nothing was built
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+MODE=all
+case "${1:-}" in
+    --build-only) MODE=build; shift ;;
+    --tests-only) MODE=tests; shift ;;
+esac
 BUILD_DIR="${1:-$ROOT/build-asan}"
-CXX="${CXX:-c++}"
 
-probe="$(mktemp -d)"
-trap 'rm -rf "$probe"' EXIT
-echo 'int main() { return 0; }' >"$probe/probe.cpp"
-if ! "$CXX" -fsanitize=address,undefined "$probe/probe.cpp" -o "$probe/probe" >/dev/null 2>&1 \
-        || ! "$probe/probe"; then
-    echo "sanitized suite: $CXX has no AddressSanitizer/UndefinedBehaviorSanitizer runtimes; skipped"
-    exit 0
+if [ "$MODE" != tests ]; then
+    # clang++ first: one build then serves the suite and the fuzz targets.
+    probe="$(mktemp -d)"
+    trap 'rm -rf "$probe"' EXIT
+    echo 'int main() { return 0; }' >"$probe/probe.cpp"
+    CXX=""
+    for candidate in ${CXX_SANITIZED:-clang++ c++}; do
+        if command -v "$candidate" >/dev/null 2>&1 \
+                && "$candidate" -fsanitize=address,undefined "$probe/probe.cpp" -o "$probe/probe" >/dev/null 2>&1 \
+                && "$probe/probe"; then
+            CXX="$candidate"
+            break
+        fi
+    done
+    if [ -z "$CXX" ]; then
+        echo "sanitized suite: no compiler with AddressSanitizer/UndefinedBehaviorSanitizer runtimes; skipped"
+        exit 0
+    fi
+
+    # -O1 without debug information: about half the compile time of the
+    # normal build's flags; the reports still name every function.
+    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_CXX_COMPILER="$CXX" -DCMAKE_BUILD_TYPE=Release \
+          -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG" -DK4810_SANITIZE=ON -DK4810_BUILD_BENCH=OFF \
+          ${K4810_CMAKE_ARGS:-} >"$BUILD_DIR.configure.log" 2>&1 \
+        || { cat "$BUILD_DIR.configure.log" >&2; exit 1; }
+    started=$SECONDS
+    cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+    echo "sanitized suite: built with $CXX in $((SECONDS - started)) s"
+    [ "$MODE" = build ] && exit 0
 fi
 
-# -O1 without debug information: about half the compile time of the normal
-# build's flags; the reports still name every function.
-cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG" \
-      -DK4810_SANITIZE=ON -DK4810_BUILD_BENCH=OFF ${K4810_CMAKE_ARGS:-} >"$BUILD_DIR.configure.log" 2>&1 \
-    || { cat "$BUILD_DIR.configure.log" >&2; exit 1; }
-cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+if [ ! -f "$BUILD_DIR/CTestTestfile.cmake" ]; then
+    echo "sanitized suite: nothing built in $BUILD_DIR; skipped"
+    exit 0
+fi
 
 # Leaks inside the system's libraries (fonts, the X and GL stacks Qt loads)
 # are theirs; every finding in our code fails the suite.
@@ -34,3 +65,7 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$ROOT/test
 export QT_QPA_PLATFORM=offscreen
 echo "sanitized suite: every test under ASan+UBSan"
 ctest --test-dir "$BUILD_DIR" --output-on-failure --timeout 1200 -j "$(nproc)" -E '^tst_package$'
+
+if [ -d "$BUILD_DIR/tests/fuzz" ]; then
+    "$ROOT/tests/fuzz/runtargets.sh" "$BUILD_DIR"
+fi

@@ -300,7 +300,7 @@ void tst_AccelKeyPages::keysEdited()
     act(widget(page, "checkBox_ClrEvnt"), QStringLiteral("on"));
     act(widget(page, "comboBox_ShortId"), QStringLiteral("1"));
     const QByteArray s = e.saved(kTm);
-    for (const QByteArray expected : {QByteArray("<tmKeyCode7>00158B2E7A01</tmKeyCode7>"),
+    for (const QByteArray &expected : {QByteArray("<tmKeyCode7>00158B2E7A01</tmKeyCode7>"),
                                       QByteArray("<tmKeyText7>Petrov</tmKeyText7>"),
                                       QByteArray("<changeModeKey7>3</changeModeKey7>"),
                                       QByteArray("<tmKeyCode1>0012A4C3F101</tmKeyCode1>"), QByteArray("clr_evnt=\"1\""),

@@ -186,7 +186,7 @@ void tst_AccelKeyPagesE2E::changesWrittenAndReadBack()
     load->pressed();
     QTRY_COMPARE_WITH_TIMEOUT(stored.count(), 1, 10000);
     const QByteArray kept = m_session.settings->storedConfiguration();
-    for (const QByteArray expected :
+    for (const QByteArray &expected :
          {QByteArray("sh2=\"66.6\""), QByteArray("wakeup=\"0\""), QByteArray("step2=\"2.5 3.0 4.0\""),
           QByteArray("<tmKeyCode6>0033FF0C1201</tmKeyCode6>"), QByteArray("<changeModeKey6>2</changeModeKey6>"),
           QByteArray("clr_evnt=\"0\""), QByteArray("<tmKeyCode1>0012A4C3F101</tmKeyCode1>")})
