@@ -34,9 +34,9 @@ Place placeOf(FieldSelection::Generation generation, G group)
     switch (group) {
     case G::Record: case G::Position: return {0, 0};
     case G::InputsOutputs: return {0, 1};
-    case G::FuelSensors: return {0, 2};
+    // Four columns at most: five do not fit a small screen in Russian.
+    case G::FuelSensors: case G::Temperatures: return {0, 2};
     case G::Can: return {0, 3};
-    case G::Temperatures: return {0, 4};
     case G::Navigation: return {1, 0};
     case G::Services: return {1, 1};
     default: return {1, 2};

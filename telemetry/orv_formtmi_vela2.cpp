@@ -145,7 +145,10 @@ void ORV_FormTmi_Vela2::build()
             const int columns = pairs.size() > 8 ? 3 : pairs.size() > 4 ? 2 : 1;
             const int perColumn = int((pairs.size() + size_t(columns) - 1) / size_t(columns));
             for (int i = 0; i < int(pairs.size()); ++i) {
+                // Long captions (in Russian) wrap rather than widen the
+                // display past the window.
                 auto *caption = new QLabel(pairs[size_t(i)].first, box);
+                caption->setWordWrap(true);
                 rows->addWidget(caption, i % perColumn, 2 * (i / perColumn));
                 rows->addWidget(pairs[size_t(i)].second, i % perColumn, 2 * (i / perColumn) + 1);
             }

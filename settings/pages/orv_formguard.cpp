@@ -46,6 +46,8 @@ ORV_FormGuard::ORV_FormGuard(orv_FormXml_K4810 *editor, QWidget *parent)
     for (int e = 0; e < EventCount; ++e, ++row) {
         auto *caption = new QLabel(tr(kEvents[e]), box);
         caption->setObjectName(QStringLiteral("label_Event_%1").arg(e + 1));
+        // Long captions (in Russian) wrap rather than widen the page.
+        caption->setWordWrap(true);
         grid->addWidget(caption, row, 0);
         for (int m = 0; m < ModeCount; ++m) {
             auto *check = new QCheckBox(box);
@@ -62,6 +64,7 @@ ORV_FormGuard::ORV_FormGuard(orv_FormXml_K4810 *editor, QWidget *parent)
         name[0] = name.at(0).toUpper();
         auto *caption = new QLabel(tr(r.caption), box);
         caption->setObjectName(QStringLiteral("label_%1").arg(name));
+        caption->setWordWrap(true);
         grid->addWidget(caption, row, 0);
         for (int m = 0; m < ModeCount; ++m) {
             auto *combo = new QComboBox(box);

@@ -80,6 +80,9 @@ ORV_FormPhones::ORV_FormPhones(orv_FormXml_K4810 *editor, QWidget *parent)
     auto caption = [&](const QString &text, const QString &name, int row) {
         auto *l = new QLabel(text, box);
         l->setObjectName(name);
+        // A long caption (in Russian) wraps rather than push the fifth
+        // phone out of the window.
+        l->setWordWrap(true);
         grid->addWidget(l, row, 0);
         return l;
     };

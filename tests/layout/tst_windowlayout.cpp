@@ -1,8 +1,10 @@
 // Every window of the plug-in and the host on a 1366x768 screen with a task
-// bar, in English: each opens inside the screen's free area, and no label,
-// button or group title shows its text cut without a tool tip that gives the
-// whole text. The plug-in is reached only through its exports, with the
-// simulated tracker attached; the host's windows are built from its sources.
+// bar, in one language (K4810_LANGUAGE: en, the default, or ru; the plug-in
+// makes its windows once, so each language runs in a process of its own):
+// each opens inside the screen's free area, and no label, button or group
+// title shows its text cut without a tool tip that gives the whole text. The
+// plug-in is reached only through its exports, with the simulated tracker
+// attached; the host's windows are built from its sources.
 // With K4810_LAYOUT_SHOTS=<folder> each window is also saved as a picture.
 
 #include "host/helpwindow.h"
@@ -75,7 +77,9 @@ private:
 
 void tst_WindowLayout::initTestCase()
 {
-    QVERIFY(m_texts.loadFolder(QStringLiteral(K4810_BINARY_DIR "/host")));
+    const QString language = qEnvironmentVariable("K4810_LANGUAGE", QStringLiteral("en"));
+    QVERIFY2(language == QLatin1String("en") || language == QLatin1String("ru"), qPrintable(language));
+    QVERIFY(m_texts.loadLanguage(language, QStringLiteral(K4810_BINARY_DIR "/host")));
     QCoreApplication::installTranslator(&m_texts);
     m_settings = std::make_unique<HostSettings>(m_dir.filePath(QStringLiteral("host.ini")));
     m_settings->setAutoTelemetryMode(0);
@@ -150,8 +154,6 @@ void tst_WindowLayout::check(QWidget *window, const QString &name)
         window->grab().save(QDir(shots).filePath(file + QStringLiteral(".png")));
     }
     const QStringList faults = WindowFit::faults(window);
-    if (name == QLatin1String("telemetry window, second-generation page") && !faults.isEmpty())
-        QEXPECT_FAIL("", "the second-generation tabs show a sideways scroll bar right after the first page", Continue);
     QVERIFY2(faults.isEmpty(), qPrintable(name + QStringLiteral(":\n  ") + faults.join(QStringLiteral("\n  "))));
 }
 
@@ -214,6 +216,9 @@ void tst_WindowLayout::windowFits()
             pressIn(shown, "BtnGetCurrent");
             const char *page = second ? "page_Vela2" : "page_F8";
             QTRY_COMPARE(stack->currentWidget()->objectName(), QLatin1String(page));
+            // A page shown for the first time lays out in steps (its tab
+            // widget after its children): let them settle, as for a window.
+            QTest::qWait(50);
             telemetry->setSecondGeneration(false);
         }
     } else if (window == QLatin1String("second-generation extras")) {
@@ -344,8 +349,6 @@ void tst_WindowLayout::settingsEditorTabsFit()
         for (const QString &fault : WindowFit::faults(window))
             faults << name + QStringLiteral(": ") + fault;
     }
-    if (faults.size() == 1 && faults.first().contains(QLatin1String("comboBox_RModeSim1")))
-        QEXPECT_FAIL("", "the roaming mode box of the transfer page is a few pixels narrow for its longest item", Continue);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
