@@ -147,7 +147,14 @@ orv_FormXml_K4810::orv_FormXml_K4810(ORV_Device_K4810 *device, int writeTimeoutM
     applyOnline();
 }
 
-orv_FormXml_K4810::~orv_FormXml_K4810() = default;
+orv_FormXml_K4810::~orv_FormXml_K4810()
+{
+    // Hidden while the editor is still whole: a page that is hidden ends its
+    // exchange through the editor (the Bluetooth search sends its cancel),
+    // which ~QDialog would otherwise make it do once the editor's own part
+    // is gone.
+    hide();
+}
 
 // ---------------------------------------------------------------------------
 // Pages

@@ -22,15 +22,29 @@ inline QWidget *topLevel(const QString &objectName)
     return nullptr;
 }
 
+// A question that offers to discard something (the editor's unsaved
+// changes): discardNextChanges() answers it, never acceptNextQuestion().
+inline bool offersToDiscard(const QMessageBox *box)
+{
+    for (QAbstractButton *b : box->buttons()) {
+        if (box->buttonRole(b) == QMessageBox::DestructiveRole)
+            return true;
+    }
+    return false;
+}
+
 // Answers the next modal message box with its accepting button. The table
 // of differences the settings editor shows before a write
 // (ORV_FormSettingsCompare) is accepted on the way, and the next box answered.
+// The unsaved-changes question is passed over: accepting it would save
+// through a file dialog nobody answers, and which of two pending answers
+// reaches it first would be a matter of timer order.
 inline void acceptNextQuestion()
 {
     auto *poll = new QTimer(qApp); // freed with the application when never answered
     QObject::connect(poll, &QTimer::timeout, poll, [poll] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
+        if (!box || !box->isVisible() || offersToDiscard(box))
             return;
         const bool comparison = box->objectName() == QLatin1String("ORV_FormSettingsCompare");
         for (QAbstractButton *b : box->buttons()) {
