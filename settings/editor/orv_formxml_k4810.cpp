@@ -960,6 +960,18 @@ void orv_FormXml_K4810::onWriteFinished(bool ok)
 bool orv_FormXml_K4810::request(ORV_SettingsPage *page, uint32_t msgId, intptr_t p1, intptr_t p2,
                                 const QList<uint32_t> &answers, bool stream)
 {
+    return sendRequest(page, msgId, p1, p2, answers, stream, false);
+}
+
+bool orv_FormXml_K4810::requestForCurrent(uint32_t msgId, intptr_t p1, intptr_t p2, const QList<uint32_t> &answers,
+                                          bool stream, bool ownLimit)
+{
+    return sendRequest(currentPage(), msgId, p1, p2, answers, stream, ownLimit);
+}
+
+bool orv_FormXml_K4810::sendRequest(ORV_SettingsPage *page, uint32_t msgId, intptr_t p1, intptr_t p2,
+                                    const QList<uint32_t> &answers, bool stream, bool ownLimit)
+{
     if (!m_device)
         return false;
     SettingsPolling::Request r;
@@ -968,24 +980,8 @@ bool orv_FormXml_K4810::request(ORV_SettingsPage *page, uint32_t msgId, intptr_t
     r.p2 = p2;
     r.answers = answers;
     // The Bluetooth search waits for its devices as long as its own limit says.
-    r.ownLimit = msgId == BluetoothSearch::kStartRequest || msgId == BluetoothSearch::kCancelRequest;
+    r.ownLimit = ownLimit || msgId == BluetoothSearch::kStartRequest || msgId == BluetoothSearch::kCancelRequest;
     return m_polling->request(page, r, stream);
-}
-
-bool orv_FormXml_K4810::requestForCurrent(uint32_t msgId, intptr_t p1, intptr_t p2, const QList<uint32_t> &answers,
-                                          bool stream, bool ownLimit)
-{
-    if (!ownLimit)
-        return request(currentPage(), msgId, p1, p2, answers, stream);
-    if (!m_device)
-        return false;
-    SettingsPolling::Request r;
-    r.msgId = msgId;
-    r.p1 = p1;
-    r.p2 = p2;
-    r.answers = answers;
-    r.ownLimit = true;
-    return m_polling->request(currentPage(), r, stream);
 }
 
 void orv_FormXml_K4810::onRequestTimedOut(QObject *page, uint32_t msgId)

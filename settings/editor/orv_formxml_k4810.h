@@ -319,7 +319,10 @@ private:
 
     // Answers.
     ORV_SettingsPage *waitingPage(uint32_t answer) const;
-    // ownLimit: the page's exchange ends the request at its own limit.
+    // One request of a page through SettingsPolling; ownLimit: the page's
+    // exchange ends the request at its own limit.
+    bool sendRequest(ORV_SettingsPage *page, uint32_t msgId, intptr_t p1, intptr_t p2, const QList<uint32_t> &answers,
+                     bool stream, bool ownLimit);
     bool requestForCurrent(uint32_t msgId, intptr_t p1, intptr_t p2, const QList<uint32_t> &answers,
                            bool stream = false, bool ownLimit = false);
     void onPollingStopped(QObject *page);
